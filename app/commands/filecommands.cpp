@@ -1,0 +1,143 @@
+#include "filecommands.h"
+
+#include "app/commondialogs.h"
+#include "app/editor.h"
+#include "app/form1.h"
+#include "app/outsideworld.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+const QString FileCommands::openFilter = QStringLiteral(
+    "HTML files (*.htm)|*.htm|HTML files (*.html)|*.html|SSI HTML Document(*.shtml)|*.shtml|"
+    "Templates(*.tlp)|*tlp|Javascripts (*.js)|*.js|Any file... *.*|*.*");
+const QString FileCommands::saveFilter = QStringLiteral(
+    "HTML files (*.htm)|*.htm|HTML files (*.html)|*.html|SSI+ HTML Files (*.shtml)|*.shtml|"
+    "Template (*.tlp)|*.tlp|Javascripts (*.js)|*.js|Any file... *.*|*.*");
+
+namespace {
+const QString defaultSuffix = QStringLiteral("htm");
+
+// The old file dialog refused files the user could not save back.
+bool isReadOnly(const QString &path)
+{
+    const QFileInfo file(path);
+    return !file.isWritable() || !(file.permissions() & QFileDevice::WriteOwner)
+           || !QFileInfo(file.absolutePath()).isWritable();
+}
+} // namespace
+
+FileCommands::FileCommands(Form1 &form)
+    : m_form(form)
+{
+}
+
+void FileCommands::newDocument()
+{
+    if (!askToSave(QStringLiteral("Document has changed, do you wish to save it?")))
+        return;
+    m_form.editor().setBytes({});
+    m_form.setDocumentFile(untitledName, true);
+}
+
+void FileCommands::open()
+{
+    if (!askToSave(QStringLiteral("Document has changed. Do you wish to save it?")))
+        return;
+    const FileRequest request{QStringLiteral("Open HTML document"), openFilter, defaultSuffix, {}};
+    for (;;) {
+        const std::optional<QString> path = m_form.dialogs().openFile(request);
+        if (!path || path->isEmpty())
+            return;
+        if (!isReadOnly(*path)) {
+            load(*path);
+            return;
+        }
+        m_form.dialogs().message(
+            QStringLiteral("%1\rThis file is read-only and cannot be saved back.\r"
+                           "Choose another file.")
+                .arg(*path));
+    }
+}
+
+bool FileCommands::save()
+{
+    if (m_form.document().untitled)
+        return saveAs();
+    return write(m_form.document().fileName);
+}
+
+bool FileCommands::saveAs()
+{
+    const FileRequest request{QStringLiteral("Save HTML document As..."), saveFilter,
+                              defaultSuffix, m_form.document().fileName};
+    const std::optional<QString> path = m_form.dialogs().saveFileAs(request);
+    const auto blank = QStringLiteral(" ");
+    if (!path || path->isEmpty() || *path == blank || QFileInfo(*path).fileName() == blank)
+        return false;
+    if (!write(*path))
+        return false;
+    m_form.setDocumentFile(*path, false);
+    return true;
+}
+
+void FileCommands::print()
+{
+    const QString error = m_form.world().print(m_form.editor().text());
+    if (!error.isEmpty())
+        m_form.dialogs().message(QStringLiteral("The document was not printed.\r%1").arg(error));
+}
+
+void FileCommands::exit()
+{
+    if (mayClose())
+        m_form.endProgram();
+}
+
+bool FileCommands::askToSave(const QString &question)
+{
+    if (!m_form.document().changed)
+        return true;
+    switch (m_form.dialogs().askYesNoCancel(question)) {
+    case CommonDialogs::Answer::Yes:
+        return save();
+    case CommonDialogs::Answer::No:
+        return true;
+    case CommonDialogs::Answer::Cancel:
+        break;
+    }
+    return false;
+}
+
+bool FileCommands::mayClose()
+{
+    return askToSave(QStringLiteral("File has changed. Do you wish to save it before closing?"));
+}
+
+bool FileCommands::load(const QString &path)
+{
+    QFile file(path);
+    QByteArray bytes;
+    if (file.open(QIODevice::ReadOnly))
+        bytes = file.readAll();
+    if (!file.isOpen() || file.error() != QFileDevice::NoError) {
+        m_form.dialogs().message(QStringLiteral("Quillet could not open %1.\r%2")
+                                     .arg(QDir::toNativeSeparators(path), file.errorString()));
+        return false;
+    }
+    m_form.editor().setBytes(bytes);
+    m_form.setDocumentFile(path, false);
+    return true;
+}
+
+bool FileCommands::write(const QString &path)
+{
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && m_form.editor().writeTo(file) && file.commit())
+        return true;
+    m_form.dialogs().message(QStringLiteral("Quillet could not save %1.\r%2")
+                                 .arg(QDir::toNativeSeparators(path), file.errorString()));
+    return false;
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+class Form1;
+
+// New, Open, Save, Save As, Print and Exit, and the question that guards unsaved text.
+class FileCommands
+{
+public:
+    static const QString openFilter;
+    static const QString saveFilter;
+
+    explicit FileCommands(Form1 &form);
+
+    void newDocument();
+    void open();
+    bool save();
+    bool saveAs();
+    void print();
+    void exit();
+
+    // Asks whether to save a changed document first. False means the user cancelled,
+    // or said Yes and the document could not be saved: the caller stops.
+    bool askToSave(const QString &question);
+    bool mayClose();
+    // Reads the whole file, then makes it the document; tells the user when it can't.
+    bool load(const QString &path);
+
+private:
+    bool write(const QString &path);
+
+    Form1 &m_form;
+};

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+#include <optional>
+
+// The font values the Font command keeps between uses.
+struct FontChoice
+{
+    QString name;
+    double pointSize = 10;
+    bool bold = false;
+    bool italic = false;
+    bool strikeOut = false;
+    bool underline = false;
+
+    bool operator==(const FontChoice &other) const
+    {
+        return name == other.name && pointSize == other.pointSize && bold == other.bold
+               && italic == other.italic && strikeOut == other.strikeOut
+               && underline == other.underline;
+    }
+};
+
+// What the Open and Save As dialogs are shown with.
+struct FileRequest
+{
+    QString title;
+    QString filter;        // "description|pattern|description|pattern..."
+    QString defaultSuffix; // added to a name typed without an extension
+    QString fileName;      // preset in the name field
+};
+
+// The common dialogs of the main window (Dlog1): file, font and colour choice, help
+// topics and message boxes. An empty optional is the user's cancel.
+class CommonDialogs
+{
+public:
+    enum class Answer { Yes, No, Cancel };
+
+    virtual ~CommonDialogs() = default;
+
+    virtual std::optional<QString> openFile(const FileRequest &request) = 0;
+    virtual std::optional<QString> saveFileAs(const FileRequest &request) = 0;
+    virtual std::optional<FontChoice> chooseFont(const FontChoice &start) = 0;
+    virtual std::optional<QColor> chooseColor() = 0;
+    virtual void showHelp(int context) = 0;
+
+    // Message boxes carry the program's name as their caption; a carriage return in
+    // the text starts a new line.
+    virtual Answer askYesNoCancel(const QString &text) = 0;
+    virtual void message(const QString &text) = 0;
+};

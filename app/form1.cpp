@@ -1,0 +1,209 @@
+#include "form1.h"
+
+#include "appinfo.h"
+#include "commands/filecommands.h"
+#include "editor.h"
+#include "mainmenus.h"
+#include "outsideworld.h"
+
+#include "dialogs/common/twips.h"
+#include "insert/commandtable.h"
+#include "insert/tabstrip.h"
+#include "insert/windows.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QIcon>
+#include <QLabel>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+Form1::Form1(CommonDialogs &dialogs, OutsideWorld &world, QWidget *parent)
+    : QMainWindow(parent)
+    , Dlog1(dialogs)
+    , m_world(world)
+    , RichText1(new Editor)
+    , m_fileCommands(std::make_unique<FileCommands>(*this))
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(programTitle);
+    setWindowIcon(QIcon(QStringLiteral(":/logo.png")));
+    RichText1->setObjectName(QStringLiteral("RichText1"));
+
+    createMenus();
+    createToolBar();
+    createTabStrip();
+    createStatusBar();
+
+    auto central = new QWidget;
+    auto layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(twips(45));
+    layout->addWidget(SSTab1);
+    layout->addWidget(RichText1, 1);
+    setCentralWidget(central);
+    resize(twipsSize(9525, 6255 + 330 + 480).expandedTo(sizeHint()));
+
+    connect(RichText1, &Editor::characterTyped, this, &Form1::markChanged);
+    connect(RichText1, &Editor::selectionChanged, this, &Form1::markChanged);
+    connect(RichText1, &Editor::textEdited, this, &Form1::markChanged);
+    connect(RichText1, &Editor::rightButtonPressed, this,
+            [this](const QPoint &at) { m_insertMenu->popup(at); });
+
+    setDocumentFile(untitledName, true);
+    RichText1->setFocus();
+}
+
+Form1::~Form1() = default;
+
+void Form1::insertAtCaret(const QString &text)
+{
+    RichText1->putSelectedText(text);
+}
+
+void Form1::setDocumentFile(const QString &fileName, bool untitled)
+{
+    m_document.fileName = fileName;
+    m_document.untitled = untitled;
+    setWindowTitle(programTitle + QStringLiteral(" - ") + fileName);
+}
+
+void Form1::trigger(const QString &actionName)
+{
+    if (auto action = findChild<QAction *>(actionName))
+        action->trigger();
+}
+
+void Form1::showWindow(const QString &name)
+{
+    QWidget *&window = m_windows[name];
+    if (!window)
+        window = createWindow(name, *this);
+    if (!window) {
+        m_windows.erase(name);
+        return;
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void Form1::endProgram()
+{
+    m_world.endProgram();
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    if (!m_fileCommands->mayClose()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    endProgram();
+}
+
+void Form1::createMenus()
+{
+    const MenuItem menus[] = {fileMenu(), editMenu(), insertMenu(), toolsMenu(),
+                              optionsMenu(), viewMenu(), helpMenu()};
+    for (const MenuItem &menu : menus)
+        menuBar()->addMenu(createMenu(menu));
+    m_insertMenu = menuBar()->findChild<QMenu *>(QStringLiteral("mnucommands"));
+
+    QList<QKeySequence> shortcuts;
+    for (const QAction *action : findChildren<QAction *>())
+        shortcuts << action->shortcut();
+    RichText1->releaseKeys(shortcuts);
+}
+
+QMenu *Form1::createMenu(const MenuItem &menu)
+{
+    auto qmenu = new QMenu(menu.caption, this);
+    qmenu->setObjectName(menu.name);
+    qmenu->menuAction()->setObjectName(menu.name);
+    for (const MenuItem &item : menu.items) {
+        if (item.isSubmenu()) {
+            qmenu->addMenu(createMenu(item));
+            continue;
+        }
+        QAction *action = item.isSeparator() ? qmenu->addSeparator()
+                                             : qmenu->addAction(item.caption);
+        action->setObjectName(item.name);
+        action->setShortcut(item.shortcut);
+        if (item.handler)
+            connect(action, &QAction::triggered, this, [this, handler = item.handler] {
+                handler(*this);
+            });
+    }
+    return qmenu;
+}
+
+void Form1::createToolBar()
+{
+    struct Button
+    {
+        QString toolTip;
+        QString themeIcon;
+        QString ownIcon;
+        QString runs;
+    };
+    // Button 5 and button 9 are separators.
+    const Button buttons[] = {
+        {"new HTML Document", "document-new", "new", "mnunew"},
+        {"Open an existing Document", "document-open", "open", "mnuopen"},
+        {"Save document", "document-save", "save", "mnusave"},
+        {"Print Document ", "document-print", "print", "mnuprint"},
+        {},
+        {"Cut", "edit-cut", "cut", "mnucut"},
+        {"Copy", "edit-copy", "copy", "mnucopy"},
+        {"Paste", "edit-paste", "paste", "mnupastefrom"},
+        {},
+        {"Quillet Help", "help-contents", "help", "mnuhelp1"},
+    };
+    Toolbar1 = addToolBar(QStringLiteral("Toolbar1"));
+    Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
+    Toolbar1->setMovable(false);
+    int index = 0;
+    for (const Button &button : buttons) {
+        ++index;
+        if (button.runs.isEmpty()) {
+            Toolbar1->addSeparator()->setObjectName(QStringLiteral("Toolbar1(%1)").arg(index));
+            continue;
+        }
+        const QIcon icon = QIcon::fromTheme(
+            button.themeIcon, QIcon(QStringLiteral(":/icons/%1.png").arg(button.ownIcon)));
+        QAction *action = Toolbar1->addAction(icon, button.toolTip);
+        action->setObjectName(QStringLiteral("Toolbar1(%1)").arg(index));
+        action->setToolTip(button.toolTip);
+        connect(action, &QAction::triggered, this, [this, name = button.runs] { trigger(name); });
+    }
+}
+
+void Form1::createTabStrip()
+{
+    SSTab1 = new QTabWidget;
+    SSTab1->setObjectName(QStringLiteral("SSTab1"));
+    addTabPages(*SSTab1, *this);
+    SSTab1->setCurrentIndex(SSTab1->count() - 1);
+    SSTab1->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    SSTab1->setFixedHeight(std::max(twips(1215), SSTab1->sizeHint().height()));
+}
+
+void Form1::createStatusBar()
+{
+    Bar1 = statusBar();
+    Bar1->setObjectName(QStringLiteral("Bar1"));
+    Bar1->setSizeGripEnabled(true);
+    auto text = new QLabel(programTitle);
+    text->setObjectName(QStringLiteral("Bar1Text"));
+    Bar1->addWidget(text, 1);
+}
+
+void Form1::markChanged()
+{
+    m_document.changed = true;
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "document.h"
+#include "menuitem.h"
+
+#include <QMainWindow>
+
+#include <map>
+#include <memory>
+
+class CommonDialogs;
+class Editor;
+class FileCommands;
+class OutsideWorld;
+class QMenu;
+class QStatusBar;
+class QTabWidget;
+class QToolBar;
+
+// The main window: the editor, its menus, toolbar, tab strip and status bar, the
+// document state, and the one way text gets into the document (insertAtCaret).
+class Form1 : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    Form1(CommonDialogs &dialogs, OutsideWorld &world, QWidget *parent = nullptr);
+    ~Form1() override;
+
+    // Replaces the selection, or inserts at the caret; one undo step, the caret ends
+    // behind the text with nothing selected, and the document counts as changed.
+    void insertAtCaret(const QString &text);
+
+    const Document &document() const { return m_document; }
+    void setDocumentFile(const QString &fileName, bool untitled);
+
+    Editor &editor() { return *RichText1; }
+    CommonDialogs &dialogs() { return Dlog1; }
+    OutsideWorld &world() { return m_world; }
+    FileCommands &fileCommands() { return *m_fileCommands; }
+
+    // Runs a menu item's handler, as choosing it would.
+    void trigger(const QString &actionName);
+    // Shows a secondary window, creating it on first use; an open one comes to the front.
+    void showWindow(const QString &name);
+    void endProgram();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void createMenus();
+    QMenu *createMenu(const MenuItem &menu);
+    void createToolBar();
+    void createTabStrip();
+    void createStatusBar();
+    void markChanged();
+
+    CommonDialogs &Dlog1;
+    OutsideWorld &m_world;
+    Document m_document;
+    Editor *RichText1;
+    QToolBar *Toolbar1 = nullptr;
+    QTabWidget *SSTab1 = nullptr;
+    QStatusBar *Bar1 = nullptr;
+    QMenu *m_insertMenu = nullptr;
+    std::unique_ptr<FileCommands> m_fileCommands;
+    std::map<QString, QWidget *> m_windows;
+};

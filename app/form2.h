@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QWidget>
+
+#include <memory>
+
+class CommonDialogs;
+class Form1;
+class OutsideWorld;
+
+// The intro window: the first window of a run. It leads into the main window or ends
+// the program.
+class Form2 : public QWidget
+{
+    Q_OBJECT
+
+public:
+    Form2(CommonDialogs &dialogs, OutsideWorld &world, QWidget *parent = nullptr);
+    ~Form2() override;
+
+    Form1 *mainWindow() const { return m_main.get(); }
+
+private:
+    void goOn();
+
+    CommonDialogs &m_dialogs;
+    OutsideWorld &m_world;
+    std::unique_ptr<Form1> m_main;
+};

@@ -1,0 +1,85 @@
+#include "mainmenus.h"
+
+#include "commands/filecommands.h"
+#include "commondialogs.h"
+#include "form1.h"
+
+namespace {
+Handler helpTopic(int context)
+{
+    return [context](Form1 &form) { form.dialogs().showHelp(context); };
+}
+
+Handler file(void (FileCommands::*run)())
+{
+    return [run](Form1 &form) { (form.fileCommands().*run)(); };
+}
+
+Handler file(bool (FileCommands::*run)())
+{
+    return [run](Form1 &form) { (form.fileCommands().*run)(); };
+}
+
+Handler trigger(const QString &name)
+{
+    return [name](Form1 &form) { form.trigger(name); };
+}
+} // namespace
+
+MenuItem fileMenu()
+{
+    return submenu("mnufile", "&File...", {
+        submenu("mnunews", "&New", {
+            command("mnunew", "N&ew", file(&FileCommands::newDocument), Qt::CTRL | Qt::Key_N),
+            command("mnuhtmldocwiz", "&HTML document Wizard", trigger("mnuhtmlwiz2"),
+                    Qt::CTRL | Qt::Key_W),
+        }),
+        command("mnuopen", "&Open...", file(&FileCommands::open), Qt::CTRL | Qt::Key_O),
+        separator("mnunull"),
+        command("mnusave", "&Save", file(&FileCommands::save), Qt::CTRL | Qt::Key_S),
+        command("mnusaveas", "Save &As...", file(&FileCommands::saveAs), Qt::Key_F12),
+        separator("mnunull2"),
+        command("mnuprint", "P&rint", file(&FileCommands::print)),
+        separator("mnunull155"),
+        command("mnuexit", "E&xit", file(&FileCommands::exit), Qt::CTRL | Qt::Key_F4),
+    });
+}
+
+MenuItem editMenu()
+{
+    return submenu("mnuedit", "&Edit...", {
+        command("mnucut", "C&ut"),
+        command("mnucopy", "&Copy"),
+        command("mnupastefrom", "&Paste"),
+        separator("mnunull24"),
+        command("mnudel", "Delete", {}, Qt::Key_Delete),
+        command("mnuselALL", "Sel&ect All", {}, Qt::CTRL | Qt::Key_U),
+        separator("mnunull154"),
+        command("mnufind", "Find...", {}, Qt::CTRL | Qt::Key_F),
+    });
+}
+
+MenuItem optionsMenu()
+{
+    return submenu("mnuoptions", "O&ptions...", {
+        command("mnufont", "F&ont..."),
+    });
+}
+
+MenuItem viewMenu()
+{
+    return submenu("mnuview", "&View...", {
+        command("mnuviewnote", "View Help", helpTopic(170)),
+        command("mnupreview", "Preview using Netscape", {}, Qt::Key_F5),
+        command("mnupreviewdde", "Preview using QuickView Plus...", {}, Qt::Key_F6),
+    });
+}
+
+MenuItem helpMenu()
+{
+    return submenu("mnuh", "&Help...", {
+        command("mnuhelp1", "H&elp", helpTopic(10), Qt::Key_F1),
+        command("mnuhelp2", "A&bout Quillet Works", helpTopic(50)),
+        command("mnuhelp3", "&Introducing Quillet", helpTopic(70)),
+    });
+}

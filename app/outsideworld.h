@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// What the program asks of the world outside its windows. Each call that can fail
+// returns an empty string on success and the reason otherwise.
+class OutsideWorld
+{
+public:
+    virtual ~OutsideWorld() = default;
+
+    virtual QString openInBrowser(const QString &file) = 0;
+    virtual QString startProgram(const QString &program, const QStringList &arguments) = 0;
+    virtual QString print(const QString &text) = 0;
+    virtual void endProgram() = 0;
+};

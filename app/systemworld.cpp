@@ -1,0 +1,45 @@
+#include "systemworld.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QTextDocument>
+#include <QUrl>
+
+QString SystemWorld::openInBrowser(const QString &file)
+{
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(file)))
+        return QStringLiteral("The desktop has no program that opens web pages.");
+    return {};
+}
+
+QString SystemWorld::startProgram(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.setProgram(program);
+    process.setArguments(arguments);
+    if (!process.startDetached())
+        return process.errorString();
+    return {};
+}
+
+QString SystemWorld::print(const QString &text)
+{
+    const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
+    if (printerInfo.isNull())
+        return QStringLiteral("There is no printer to print on.");
+    QPrinter printer(printerInfo);
+    QTextDocument document;
+    document.setPlainText(text);
+    document.print(&printer);
+    if (printer.printerState() == QPrinter::Error)
+        return QStringLiteral("The printer %1 reported an error.").arg(printerInfo.printerName());
+    return {};
+}
+
+void SystemWorld::endProgram()
+{
+    QCoreApplication::exit(0);
+}

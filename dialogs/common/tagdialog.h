@@ -1,0 +1,105 @@
+#pragma once
+
+#include "attributes.h"
+
+#include <QSize>
+#include <QStringList>
+#include <QWidget>
+
+#include <initializer_list>
+
+class Form1;
+class QCheckBox;
+class QComboBox;
+class QGridLayout;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+// What a tag dialog's window looks like: its name, caption, group frame and buttons.
+struct DialogSetup
+{
+    QString name;
+    QString caption;
+    QString frameCaption; // empty: the fields stand directly in the window
+    QSize clientTwips;    // the first size; grows to fit the fields when they need more
+    QString frameName = QStringLiteral("Frame3");
+    QString okName = QStringLiteral("Command2");
+    QString cancelName = QStringLiteral("Command1");
+    bool resizable = false;
+};
+
+// A label's object name and caption.
+struct Label
+{
+    QString name;
+    QString caption;
+};
+
+// The shared part of every tag dialog: a modeless tool window with a group frame of
+// fields, "&Ok" and "C&ancel". OK builds the text, inserts it once at the main
+// window's caret, hides the dialog and resets what the dialog resets; Cancel only
+// hides it. Enter and Escape have no special meaning. A dialog is its fields, its
+// build() and its reset().
+class TagDialog : public QWidget
+{
+    Q_OBJECT
+
+public:
+    TagDialog(Form1 &form, const DialogSetup &setup);
+
+protected:
+    virtual QString build() = 0;
+    virtual void reset() {}
+    virtual void ok();
+
+    Form1 &form() const { return m_form; }
+    void insert(const QString &text);
+
+    // Fields on the frame's grid: a label at (row, column) and its field right of it.
+    QLineEdit *addText(const QString &name, const Label &label, int row, int column = 0,
+                       const QString &start = {});
+    QComboBox *addCombo(const QString &name, const Label &label, const QStringList &items,
+                        int row, int column = 0, const QString &start = {});
+    QCheckBox *addCheck(const QString &name, const QString &caption, int row, int column = 0,
+                        bool checked = false);
+    QRadioButton *addOption(const QString &name, const QString &caption, int row,
+                            int column = 0, bool selected = false);
+    QLabel *addLabel(const QString &name, const QString &caption, int row, int column = 0);
+    // A button that fills a colour field with the colour the user chooses.
+    QPushButton *addColourButton(const QString &name, const QString &caption,
+                                 QLineEdit *field, int row, int column);
+
+    QGridLayout *grid() const { return m_grid; }
+    QPushButton *okButton() const { return m_ok; }
+    QPushButton *cancelButton() const { return m_cancel; }
+    // Keyboard order for dialogs whose order is not "fields, then C&ancel, then &Ok".
+    void setTabOrder(std::initializer_list<QWidget *> widgets);
+
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void fitOnce();
+
+    Form1 &m_form;
+    QSize m_clientTwips;
+    bool m_resizable;
+    bool m_fitted = false;
+    bool m_ownTabOrder = false;
+    QGridLayout *m_grid;
+    QPushButton *m_ok;
+    QPushButton *m_cancel;
+};
+
+// Named widgets for dialogs that place some fields themselves.
+QLineEdit *makeText(const QString &name, const QString &start = {});
+QComboBox *makeCombo(const QString &name, const QStringList &items, const QString &start = {});
+QCheckBox *makeCheck(const QString &name, const QString &caption, bool checked = false);
+QRadioButton *makeOption(const QString &name, const QString &caption, bool selected = false);
+QLabel *makeLabel(const QString &name, const QString &caption);
+// Clears an option button, which a click never does.
+void clearOption(QRadioButton *option);
+// Fills field with the chosen colour's code; a cancelled choice leaves it as it was.
+void chooseColourInto(Form1 &form, QLineEdit *field);

@@ -1,0 +1,22 @@
+#include "is1.h"
+
+#include <QLineEdit>
+
+is1::is1(Form1 &form)
+    : TagDialog(form, {"is1", "IsIndex", "IsIndex", {4530, 2175}})
+{
+    Text1 = addText("Text1", {"Label1", "Prompt:"}, 0);
+    Text2 = addText("Text2", {"Label2", "Action:"}, 1);
+}
+
+QString is1::build()
+{
+    return "<ISINDEX" + attribute("PROMPT", Text1->text(), Value::Quoted)
+           + attribute("ACTION", Text2->text(), Value::Quoted) + ">";
+}
+
+void is1::reset()
+{
+    Text1->clear();
+    Text2->clear();
+}

@@ -1,0 +1,6 @@
+#include "insert/windows.h"
+
+std::vector<WindowEntry> wizardWindows()
+{
+    return {};
+}

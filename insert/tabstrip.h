@@ -1,0 +1,7 @@
+#pragma once
+
+class Form1;
+class QTabWidget;
+
+// Fills the tab strip with its four pages of tag buttons.
+void addTabPages(QTabWidget &strip, Form1 &form);

@@ -1,0 +1,49 @@
+#include "fakecommondialogs.h"
+
+namespace {
+template<class T>
+T next(QList<T> &queue, T cancel)
+{
+    return queue.isEmpty() ? cancel : queue.takeFirst();
+}
+} // namespace
+
+std::optional<QString> FakeCommonDialogs::openFile(const FileRequest &request)
+{
+    openRequests << request;
+    return next(openAnswers, std::optional<QString>());
+}
+
+std::optional<QString> FakeCommonDialogs::saveFileAs(const FileRequest &request)
+{
+    saveRequests << request;
+    return next(saveAnswers, std::optional<QString>());
+}
+
+std::optional<FontChoice> FakeCommonDialogs::chooseFont(const FontChoice &start)
+{
+    fontStarts << start;
+    return next(fontAnswers, std::optional<FontChoice>());
+}
+
+std::optional<QColor> FakeCommonDialogs::chooseColor()
+{
+    ++colourRequests;
+    return next(colourAnswers, std::optional<QColor>());
+}
+
+void FakeCommonDialogs::showHelp(int context)
+{
+    helpTopics << context;
+}
+
+CommonDialogs::Answer FakeCommonDialogs::askYesNoCancel(const QString &text)
+{
+    questions << text;
+    return next(questionAnswers, Answer::Cancel);
+}
+
+void FakeCommonDialogs::message(const QString &text)
+{
+    messages << text;
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "app/commondialogs.h"
+
+#include <QList>
+#include <QStringList>
+
+// Common dialogs that answer from queues and record what the user was shown. An
+// empty queue answers with a cancel.
+class FakeCommonDialogs : public CommonDialogs
+{
+public:
+    std::optional<QString> openFile(const FileRequest &request) override;
+    std::optional<QString> saveFileAs(const FileRequest &request) override;
+    std::optional<FontChoice> chooseFont(const FontChoice &start) override;
+    std::optional<QColor> chooseColor() override;
+    void showHelp(int context) override;
+    Answer askYesNoCancel(const QString &text) override;
+    void message(const QString &text) override;
+
+    QList<std::optional<QString>> openAnswers;
+    QList<std::optional<QString>> saveAnswers;
+    QList<std::optional<FontChoice>> fontAnswers;
+    QList<std::optional<QColor>> colourAnswers;
+    QList<Answer> questionAnswers;
+
+    QList<FileRequest> openRequests;
+    QList<FileRequest> saveRequests;
+    QList<FontChoice> fontStarts;
+    int colourRequests = 0;
+    QList<int> helpTopics;
+    QStringList questions;
+    QStringList messages;
+};

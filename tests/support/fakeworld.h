@@ -1,0 +1,31 @@
+#pragma once
+
+#include "app/outsideworld.h"
+
+#include <QList>
+
+// The outside world as tests see it: records every request; each kind of request
+// fails with the given reason when one is set.
+class FakeWorld : public OutsideWorld
+{
+public:
+    struct Start
+    {
+        QString program;
+        QStringList arguments;
+    };
+
+    QString openInBrowser(const QString &file) override;
+    QString startProgram(const QString &program, const QStringList &arguments) override;
+    QString print(const QString &text) override;
+    void endProgram() override;
+
+    QStringList browserFiles;
+    QList<Start> started;
+    QStringList printed;
+    int endings = 0;
+
+    QString browserFailure;
+    QString startFailure;
+    QString printFailure;
+};

@@ -1,0 +1,68 @@
+#include "program.h"
+
+#include <QAction>
+
+namespace {
+QtMessageHandler testLogger = nullptr;
+
+// The offscreen platform warns about every window it cannot raise or resize.
+void quietPlatformWarnings(QtMsgType type, const QMessageLogContext &context,
+                           const QString &message)
+{
+    if (message.startsWith(QLatin1String("This plugin does not support")))
+        return;
+    testLogger(type, context, message);
+}
+} // namespace
+
+void initResources()
+{
+    Q_INIT_RESOURCE(quillet);
+    if (!testLogger)
+        testLogger = qInstallMessageHandler(quietPlatformWarnings);
+}
+
+Program::Program()
+{
+    initResources();
+}
+
+void Program::show()
+{
+    form.show();
+    form.activateWindow();
+    if (!QTest::qWaitForWindowActive(&form))
+        qWarning("the main window did not become active");
+    editor().setFocus();
+}
+
+void Program::trigger(const QString &actionName)
+{
+    auto action = form.findChild<QAction *>(actionName);
+    if (!action)
+        qFatal("no action %s", qPrintable(actionName));
+    action->trigger();
+}
+
+void Program::type(const QString &text)
+{
+    QTest::keyClicks(textArea(), text);
+}
+
+void Program::key(int key, Qt::KeyboardModifiers modifiers)
+{
+    QTest::keyClick(textArea(), Qt::Key(key), modifiers);
+}
+
+void Program::click(const QString &button, const QString &window)
+{
+    auto target = find<QAbstractButton>(button, window);
+    if (!target)
+        qFatal("no button %s in %s", qPrintable(button), qPrintable(window));
+    target->click();
+}
+
+QWidget *Program::window(const QString &name)
+{
+    return form.findChild<QWidget *>(name);
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "fakecommondialogs.h"
+#include "fakeworld.h"
+
+#include "app/editor.h"
+#include "app/form1.h"
+
+#include <QAbstractButton>
+#include <QTest>
+
+// The program's main window with the fake common dialogs and outside world, driven
+// the way a user drives it.
+class Program
+{
+public:
+    Program();
+
+    // Shows the main window and waits until it is the active window, so that its
+    // keyboard shortcuts work.
+    void show();
+
+    Editor &editor() { return form.editor(); }
+    QWidget *textArea() { return form.editor().textArea(); }
+    QByteArray bytes() { return form.editor().bytes(); }
+
+    void trigger(const QString &actionName);
+    void type(const QString &text);
+    void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    // Clicks the named button of the named window (the main window when empty).
+    void click(const QString &button, const QString &window = {});
+    QWidget *window(const QString &name);
+
+    template<class T>
+    T *find(const QString &name, const QString &window = {})
+    {
+        QWidget *parent = window.isEmpty() ? &form : this->window(window);
+        return parent ? parent->findChild<T *>(name) : nullptr;
+    }
+
+    FakeCommonDialogs dialogs;
+    FakeWorld world;
+    Form1 form{dialogs, world};
+};
+
+void initResources();
