@@ -2,14 +2,17 @@
 
 #include <Qsci/qscicommand.h>
 #include <Qsci/qscicommandset.h>
+#include <Qsci/qscidocument.h>
 #include <Qsci/qscilexerhtml.h>
 #include <Qsci/qsciscintilla.h>
 
+#include <QBuffer>
 #include <QContextMenuEvent>
 #include <QFontDatabase>
 #include <QIODevice>
 #include <QVBoxLayout>
 
+#include <cstring>
 #include <functional>
 
 namespace {
@@ -86,18 +89,18 @@ Editor::Editor(QWidget *parent)
     connect(m_area, &QsciScintilla::SCN_UPDATEUI, this, [this](int updated) {
         if (updated & QsciScintilla::SC_UPDATE_SELECTION)
             noticeSelection();
+        if ((updated & QsciScintilla::SC_UPDATE_CONTENT) && m_font.strikeOut())
+            coverWithStrikeOut();
     });
     connect(m_area, &QsciScintilla::SCN_CHARADDED, this, [this] { emit characterTyped(); });
-    connect(m_area, &QsciScintilla::SCN_MODIFIED, this,
-            [this](int, int type, const char *, int, int, int, int, int, int, int) {
-                const int edits = QsciScintilla::SC_MOD_INSERTTEXT
-                                  | QsciScintilla::SC_MOD_DELETETEXT;
-                if (m_loading || !(type & edits))
-                    return;
-                if (m_font.strikeOut())
-                    coverWithStrikeOut();
-                emit textEdited();
-            });
+    // Only the "about to change" notifications: QScintilla answers the others with work
+    // that grows with the document, which would make every edit of a large file slow.
+    m_area->SendScintilla(QsciScintilla::SCI_SETMODEVENTMASK,
+                          QsciScintilla::SC_MOD_BEFOREINSERT | QsciScintilla::SC_MOD_BEFOREDELETE);
+    connect(m_area, &QsciScintilla::SCN_MODIFIED, this, [this] {
+        if (!m_loading)
+            emit textEdited();
+    });
 }
 
 void Editor::putSelectedText(const QString &text)
@@ -169,19 +172,50 @@ QByteArray Editor::bytes() const
 
 void Editor::setBytes(const QByteArray &bytes)
 {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    load(buffer);
+}
+
+bool Editor::load(QIODevice &device)
+{
+    // The text goes into a new document, which replaces the current one only when the
+    // whole device could be read. Wrapping waits until the end: with it on, every
+    // appended line would be laid out at once.
+    const QsciDocument previous = m_area->document();
+    const long wrap = m_area->SendScintilla(QsciScintilla::SCI_GETWRAPMODE);
     m_loading = true;
+    m_area->SendScintilla(QsciScintilla::SCI_SETWRAPMODE, 0UL);
+    m_area->setDocument(QsciDocument());
+    m_area->setLexer(m_lexer); // the colouring belongs to the document
     m_area->SendScintilla(QsciScintilla::SCI_SETUNDOCOLLECTION, 0UL);
-    m_area->SendScintilla(QsciScintilla::SCI_CLEARALL);
-    m_area->setUtf8(isValidUtf8(bytes.constData(), bytes.size()));
-    m_area->SendScintilla(QsciScintilla::SCI_ALLOCATE, static_cast<unsigned long>(bytes.size() + 1));
-    m_area->SendScintilla(QsciScintilla::SCI_ADDTEXT, bytes.size(), bytes.constData());
-    m_area->SendScintilla(QsciScintilla::SCI_SETUNDOCOLLECTION, 1UL);
-    m_area->SendScintilla(QsciScintilla::SCI_EMPTYUNDOBUFFER);
-    m_area->SendScintilla(QsciScintilla::SCI_GOTOPOS, 0UL);
+    if (const qint64 size = device.size(); size > 0) {
+        // Room to grow, so that the first edits need not copy the whole text.
+        m_area->SendScintilla(QsciScintilla::SCI_ALLOCATE,
+                              static_cast<unsigned long>(size + size / 8 + 4096));
+    }
+    Utf8Check utf8;
+    QByteArray chunk(1 << 20, Qt::Uninitialized);
+    qint64 read;
+    while ((read = device.read(chunk.data(), chunk.size())) > 0) {
+        utf8.add(chunk.constData(), read);
+        m_area->SendScintilla(QsciScintilla::SCI_APPENDTEXT, static_cast<unsigned long>(read),
+                              chunk.constData());
+    }
+    const bool complete = read == 0;
+    if (complete) {
+        m_area->setUtf8(utf8.isValid());
+        m_area->SendScintilla(QsciScintilla::SCI_SETUNDOCOLLECTION, 1UL);
+    } else {
+        m_area->setDocument(previous);
+    }
+    m_area->SendScintilla(QsciScintilla::SCI_SETWRAPMODE, wrap);
     if (m_font.strikeOut())
         coverWithStrikeOut();
     m_lastSelection = currentSelection();
     m_loading = false;
+    return complete;
 }
 
 bool Editor::writeTo(QIODevice &device) const
@@ -274,45 +308,70 @@ QString Editor::decode(const char *data, long length) const
 
 void Editor::coverWithStrikeOut()
 {
+    const long length = m_area->SendScintilla(QsciScintilla::SCI_GETLENGTH);
+    const bool covered
+        = m_area->SendScintilla(QsciScintilla::SCI_INDICATORVALUEAT, strikeIndicator, 0L) != 0
+          && m_area->SendScintilla(QsciScintilla::SCI_INDICATOREND, strikeIndicator, 0L) >= length;
+    if (covered)
+        return;
     m_area->SendScintilla(QsciScintilla::SCI_SETINDICATORCURRENT, strikeIndicator);
-    m_area->SendScintilla(QsciScintilla::SCI_INDICATORFILLRANGE, 0UL,
-                          m_area->SendScintilla(QsciScintilla::SCI_GETLENGTH));
+    m_area->SendScintilla(QsciScintilla::SCI_INDICATORFILLRANGE, 0UL, length);
+}
+
+void Utf8Check::add(const char *data, qsizetype size)
+{
+    const auto *p = reinterpret_cast<const unsigned char *>(data);
+    const auto *end = p + size;
+    while (p < end && m_valid) {
+        if (m_pending > 0) {
+            if ((*p & 0xC0) != 0x80) {
+                m_valid = false;
+                break;
+            }
+            m_code = (m_code << 6) | (*p++ & 0x3F);
+            if (--m_pending == 0) {
+                static const unsigned int smallest[] = {0, 0x80, 0x800, 0x10000};
+                m_valid = m_code >= smallest[m_length] && m_code <= 0x10FFFF
+                          && (m_code < 0xD800 || m_code > 0xDFFF);
+            }
+            continue;
+        }
+        if (end - p >= 8) {
+            quint64 chunk;
+            std::memcpy(&chunk, p, sizeof chunk);
+            if (!(chunk & 0x8080808080808080ULL)) {
+                p += 8;
+                continue;
+            }
+        }
+        const unsigned char lead = *p++;
+        if (lead < 0x80)
+            continue;
+        if ((lead & 0xE0) == 0xC0) {
+            m_length = 1;
+            m_code = lead & 0x1F;
+        } else if ((lead & 0xF0) == 0xE0) {
+            m_length = 2;
+            m_code = lead & 0x0F;
+        } else if ((lead & 0xF8) == 0xF0) {
+            m_length = 3;
+            m_code = lead & 0x07;
+        } else {
+            m_valid = false;
+            break;
+        }
+        m_pending = m_length;
+    }
+}
+
+bool Utf8Check::isValid() const
+{
+    return m_valid && m_pending == 0;
 }
 
 bool isValidUtf8(const char *data, qsizetype size)
 {
-    const auto *p = reinterpret_cast<const unsigned char *>(data);
-    const auto *end = p + size;
-    while (p < end) {
-        if (*p < 0x80) {
-            ++p;
-            continue;
-        }
-        int trailing;
-        unsigned int code;
-        if ((*p & 0xE0) == 0xC0) {
-            trailing = 1;
-            code = *p & 0x1F;
-        } else if ((*p & 0xF0) == 0xE0) {
-            trailing = 2;
-            code = *p & 0x0F;
-        } else if ((*p & 0xF8) == 0xF0) {
-            trailing = 3;
-            code = *p & 0x07;
-        } else {
-            return false;
-        }
-        if (end - p <= trailing)
-            return false;
-        for (int i = 1; i <= trailing; ++i) {
-            if ((p[i] & 0xC0) != 0x80)
-                return false;
-            code = (code << 6) | (p[i] & 0x3F);
-        }
-        static const unsigned int smallest[] = {0, 0x80, 0x800, 0x10000};
-        if (code < smallest[trailing] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-            return false;
-        p += trailing + 1;
-    }
-    return true;
+    Utf8Check check;
+    check.add(data, size);
+    return check.isValid();
 }

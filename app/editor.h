@@ -35,7 +35,10 @@ public:
     void deleteForward(); // the selection, or the character after the caret
 
     QByteArray bytes() const;
-    void setBytes(const QByteArray &bytes); // a new document: no undo history
+    // A new document with no undo history. load() reads the device to its end and
+    // keeps the current document when it cannot.
+    void setBytes(const QByteArray &bytes);
+    bool load(QIODevice &device);
     bool writeTo(QIODevice &device) const;
     QString text() const;
     bool isUtf8() const;
@@ -68,6 +71,20 @@ private:
     QFont m_font;
     Selection m_lastSelection{0, 0};
     bool m_loading = false;
+};
+
+// Tells whether bytes handed over piece by piece are valid UTF-8.
+class Utf8Check
+{
+public:
+    void add(const char *data, qsizetype size);
+    bool isValid() const;
+
+private:
+    bool m_valid = true;
+    int m_pending = 0; // continuation bytes still expected
+    int m_length = 0;
+    unsigned int m_code = 0;
 };
 
 bool isValidUtf8(const char *data, qsizetype size);

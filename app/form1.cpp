@@ -112,7 +112,7 @@ void Form1::createMenus()
                               optionsMenu(), viewMenu(), helpMenu()};
     for (const MenuItem &menu : menus)
         menuBar()->addMenu(createMenu(menu));
-    m_insertMenu = menuBar()->findChild<QMenu *>(QStringLiteral("mnucommands"));
+    m_insertMenu = findChild<QMenu *>(QStringLiteral("mnucommands"));
 
     QList<QKeySequence> shortcuts;
     for (const QAction *action : findChildren<QAction *>())

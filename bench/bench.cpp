@@ -1,1 +1,119 @@
-int main() { return 0; }
+// Prints how long the editor takes to start, open, save and insert into large
+// documents, beside the time a plain read of the same file takes.
+#include "app/commands/filecommands.h"
+#include "app/editor.h"
+#include "app/form1.h"
+#include "app/form2.h"
+#include "app/outsideworld.h"
+#include "app/qtcommondialogs.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <sys/resource.h>
+
+#include <cstdio>
+
+namespace {
+class QuietWorld : public OutsideWorld
+{
+public:
+    QString openInBrowser(const QString &) override { return {}; }
+    QString startProgram(const QString &, const QStringList &) override { return {}; }
+    QString print(const QString &) override { return {}; }
+    void endProgram() override {}
+};
+
+double ms(const QElapsedTimer &timer)
+{
+    return timer.nsecsElapsed() / 1e6;
+}
+
+long peakMegabytes()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss / 1024;
+}
+
+QByteArray page(qint64 size)
+{
+    const QByteArray line = "<TR><TD ALIGN=LEFT>cell text</TD><TD>caf\xc3\xa9 &amp; more</TD></TR>\n";
+    QByteArray bytes;
+    bytes.reserve(size + line.size());
+    while (bytes.size() < size)
+        bytes += line;
+    bytes.truncate(size);
+    bytes.insert(size / 2, "<!--middle-->");
+    return bytes;
+}
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QElapsedTimer startUp;
+    startUp.start();
+    QApplication app(argc, argv);
+    Q_INIT_RESOURCE(quillet);
+    QtCommonDialogs dialogs;
+    QuietWorld world;
+    Form2 intro(dialogs, world);
+    intro.show();
+    QApplication::processEvents();
+    std::printf("start-up to intro window shown: %.1f ms\n", ms(startUp));
+
+    Form1 form(dialogs, world);
+    form.show();
+    QApplication::processEvents();
+    QTemporaryDir dir;
+    QList<int> sizes = {1, 20, 100};
+    if (argc > 1)
+        sizes = {QByteArray(argv[1]).toInt()};
+    for (int megabytes : sizes) {
+        const QString path = dir.filePath(QStringLiteral("page%1.htm").arg(megabytes));
+        {
+            QFile file(path);
+            file.open(QIODevice::WriteOnly);
+            file.write(page(qint64(megabytes) * 1024 * 1024));
+        }
+        QElapsedTimer timer;
+        timer.start();
+        {
+            QFile file(path);
+            file.open(QIODevice::ReadOnly);
+            const QByteArray raw = file.readAll();
+        }
+        const double read = ms(timer);
+
+        timer.restart();
+        form.fileCommands().load(path);
+        QApplication::processEvents();
+        const double open = ms(timer);
+
+        timer.restart();
+        form.setDocumentFile(path, false);
+        form.fileCommands().save();
+        const double save = ms(timer);
+
+        form.editor().find(QStringLiteral("<!--middle-->"), 0);
+        QApplication::processEvents();
+        timer.restart();
+        form.insertAtCaret(QStringLiteral("<B>Bold</B>"));
+        const double firstInsert = ms(timer);
+        QApplication::processEvents();
+        timer.restart();
+        form.insertAtCaret(QStringLiteral("<I>Italic</I>"));
+        const double insert = ms(timer);
+        QApplication::processEvents();
+        const double insertAndPaint = ms(timer);
+
+        std::printf("%3d MB: read %7.1f ms | open %7.1f ms (%.1fx read) | save %7.1f ms | "
+                    "first insertion %.3f ms | insertion %.3f ms (%.3f ms with repaint) | "
+                    "peak memory %ld MB\n",
+                    megabytes, read, open, open / read, save, firstInsert, insert,
+                    insertAndPaint, peakMegabytes());
+    }
+    return 0;
+}

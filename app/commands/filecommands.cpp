@@ -119,15 +119,11 @@ bool FileCommands::mayClose()
 bool FileCommands::load(const QString &path)
 {
     QFile file(path);
-    QByteArray bytes;
-    if (file.open(QIODevice::ReadOnly))
-        bytes = file.readAll();
-    if (!file.isOpen() || file.error() != QFileDevice::NoError) {
+    if (!file.open(QIODevice::ReadOnly) || !m_form.editor().load(file)) {
         m_form.dialogs().message(QStringLiteral("Quillet could not open %1.\r%2")
                                      .arg(QDir::toNativeSeparators(path), file.errorString()));
         return false;
     }
-    m_form.editor().setBytes(bytes);
     m_form.setDocumentFile(path, false);
     return true;
 }

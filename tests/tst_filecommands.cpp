@@ -1,0 +1,454 @@
+#include "support/program.h"
+
+#include "app/commands/filecommands.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+using Answer = CommonDialogs::Answer;
+
+namespace {
+const QString newQuestion = "Document has changed, do you wish to save it?";
+const QString openQuestion = "Document has changed. Do you wish to save it?";
+const QString closeQuestion = "File has changed. Do you wish to save it before closing?";
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// A path no file can be written to, even by root: its folder is a regular file.
+QString unwritablePath(const QTemporaryDir &dir)
+{
+    writeFile(dir.filePath("plain"), "x");
+    return dir.filePath("plain/page.htm");
+}
+} // namespace
+
+class TestFileCommands : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void newOnUnchangedAsksNothing();
+    void prompts_data();
+    void prompts();
+    void closingPrompt_data();
+    void closingPrompt();
+    void yesThenUnsavedStops_data();
+    void yesThenUnsavedStops();
+    void yesInOpenPromptSavesThenCancelKeepsDocument();
+    void saveUntitledShowsSaveAs();
+    void saveAsSettingsAndCaption();
+    void saveAsBlankNameWritesNothing();
+    void openSettingsAndCaption();
+    void openRefusesReadOnlyFile();
+    void saveTitledWritesWithoutDialog();
+    void roundTrip_data();
+    void roundTrip();
+    void hundredMegabyteRoundTrip();
+    void failedReadKeepsDocument_data();
+    void failedReadKeepsDocument();
+    void failedWriteKeepsDocumentAndDisk();
+    void printSendsWholeText();
+    void printWithoutPrinterSaysSo();
+};
+
+void TestFileCommands::newOnUnchangedAsksNothing()
+{
+    Program program;
+    program.editor().setBytes("kept");
+    program.trigger("mnunew");
+    QVERIFY(program.dialogs.questions.isEmpty());
+    QCOMPARE(program.bytes(), QByteArray());
+    QCOMPARE(program.form.windowTitle(), QString("Quillet 2.0 - Untitled.htm"));
+}
+
+void TestFileCommands::prompts_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("question");
+    QTest::addColumn<Answer>("answer");
+    QTest::addColumn<QByteArray>("textAfter");
+    QTest::addColumn<int>("saves");
+    QTest::addColumn<int>("opens");
+
+    // The document is titled, so Yes saves without a dialog; Open's dialog is cancelled.
+    QTest::newRow("New, Yes") << "mnunew" << newQuestion << Answer::Yes << QByteArray() << 1 << 0;
+    QTest::newRow("New, No") << "mnunew" << newQuestion << Answer::No << QByteArray() << 0 << 0;
+    QTest::newRow("New, Cancel") << "mnunew" << newQuestion << Answer::Cancel
+                                 << QByteArray("<P>x") << 0 << 0;
+    QTest::newRow("Open, Yes") << "mnuopen" << openQuestion << Answer::Yes << QByteArray("<P>x")
+                               << 1 << 1;
+    QTest::newRow("Open, No") << "mnuopen" << openQuestion << Answer::No << QByteArray("<P>x")
+                              << 0 << 1;
+    QTest::newRow("Open, Cancel") << "mnuopen" << openQuestion << Answer::Cancel
+                                  << QByteArray("<P>x") << 0 << 0;
+}
+
+void TestFileCommands::prompts()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, question);
+    QFETCH(Answer, answer);
+    QFETCH(QByteArray, textAfter);
+    QFETCH(int, saves);
+    QFETCH(int, opens);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("doc.htm");
+    writeFile(path, "<P>");
+    Program program;
+    QVERIFY(program.form.fileCommands().load(path));
+    program.editor().selectAll();
+    program.key(Qt::Key_End);
+    program.type("x");
+    program.dialogs.questionAnswers << answer;
+    program.trigger(command);
+
+    QCOMPARE(program.dialogs.questions, QStringList({question}));
+    QCOMPARE(program.bytes(), textAfter);
+    QCOMPARE(readFile(path), saves ? QByteArray("<P>x") : QByteArray("<P>"));
+    QCOMPARE(program.dialogs.openRequests.size(), opens);
+    QCOMPARE(program.dialogs.saveRequests.size(), 0);
+    const bool emptied = command == "mnunew" && answer != Answer::Cancel;
+    QCOMPARE(program.form.windowTitle(),
+             "Quillet 2.0 - " + (emptied ? QString("Untitled.htm") : path));
+}
+
+void TestFileCommands::closingPrompt_data()
+{
+    QTest::addColumn<bool>("byExit");
+    QTest::addColumn<Answer>("answer");
+    QTest::addColumn<int>("endings");
+    QTest::addColumn<bool>("saved");
+
+    for (bool byExit : {true, false}) {
+        const char *how = byExit ? "Exit" : "close";
+        QTest::addRow("%s, Yes", how) << byExit << Answer::Yes << 1 << true;
+        QTest::addRow("%s, No", how) << byExit << Answer::No << 1 << false;
+        QTest::addRow("%s, Cancel", how) << byExit << Answer::Cancel << 0 << false;
+    }
+}
+
+void TestFileCommands::closingPrompt()
+{
+    QFETCH(bool, byExit);
+    QFETCH(Answer, answer);
+    QFETCH(int, endings);
+    QFETCH(bool, saved);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("doc.htm");
+    Program program;
+    program.show();
+    program.type("text");
+    program.dialogs.questionAnswers << answer;
+    program.dialogs.saveAnswers << path;
+    if (byExit)
+        program.trigger("mnuexit");
+    else
+        program.form.close();
+
+    QCOMPARE(program.dialogs.questions, QStringList({closeQuestion}));
+    QCOMPARE(program.world.endings, endings);
+    QCOMPARE(QFile::exists(path), saved);
+    QCOMPARE(program.form.isVisible(), endings == 0 || byExit);
+    QCOMPARE(program.bytes(), QByteArray("text"));
+}
+
+void TestFileCommands::yesThenUnsavedStops_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<bool>("failWrite");
+    for (const char *command : {"mnunew", "mnuopen", "mnuexit", "close"}) {
+        QTest::addRow("%s, Save As cancelled", command) << command << false;
+        QTest::addRow("%s, write failed", command) << command << true;
+    }
+}
+
+void TestFileCommands::yesThenUnsavedStops()
+{
+    QFETCH(QString, command);
+    QFETCH(bool, failWrite);
+
+    QTemporaryDir dir;
+    Program program;
+    program.show();
+    program.type("precious");
+    program.dialogs.questionAnswers << Answer::Yes;
+    if (failWrite)
+        program.dialogs.saveAnswers << unwritablePath(dir);
+    if (command == "close")
+        QVERIFY(!program.form.close());
+    else
+        program.trigger(command);
+
+    QCOMPARE(program.dialogs.saveRequests.size(), 1);
+    QCOMPARE(program.bytes(), QByteArray("precious"));
+    QCOMPARE(program.world.endings, 0);
+    QVERIFY(program.form.isVisible());
+    QVERIFY(program.dialogs.openRequests.isEmpty());
+    QVERIFY(program.form.document().untitled);
+    QCOMPARE(program.form.windowTitle(), QString("Quillet 2.0 - Untitled.htm"));
+    QCOMPARE(program.dialogs.messages.size(), failWrite ? 1 : 0);
+    if (failWrite)
+        QVERIFY(program.dialogs.messages[0].contains("page.htm"));
+}
+
+void TestFileCommands::yesInOpenPromptSavesThenCancelKeepsDocument()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("saved.htm");
+    Program program;
+    program.type("<HTML>");
+    program.dialogs.questionAnswers << Answer::Yes;
+    program.dialogs.saveAnswers << path;
+    program.trigger("mnuopen");
+    QCOMPARE(readFile(path), QByteArray("<HTML>"));
+    QCOMPARE(program.dialogs.openRequests.size(), 1);
+    QCOMPARE(program.bytes(), QByteArray("<HTML>"));
+    QCOMPARE(program.form.windowTitle(), "Quillet 2.0 - " + path);
+}
+
+void TestFileCommands::saveUntitledShowsSaveAs()
+{
+    Program program;
+    program.type("abc");
+    program.trigger("mnusave");
+    QCOMPARE(program.dialogs.saveRequests.size(), 1);
+    QCOMPARE(program.dialogs.saveRequests[0].fileName, QString("Untitled.htm"));
+    QVERIFY(program.form.document().untitled);
+    program.trigger("mnusave");
+    QCOMPARE(program.dialogs.saveRequests.size(), 2);
+    QVERIFY(program.dialogs.messages.isEmpty());
+}
+
+void TestFileCommands::saveAsSettingsAndCaption()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("page.html");
+    Program program;
+    program.type("<BODY>");
+    program.dialogs.saveAnswers << path;
+    program.trigger("mnusaveas");
+    const FileRequest request = program.dialogs.saveRequests.constFirst();
+    QCOMPARE(request.title, QString("Save HTML document As..."));
+    QCOMPARE(request.filter, QString("HTML files (*.htm)|*.htm|HTML files (*.html)|*.html|"
+                                     "SSI+ HTML Files (*.shtml)|*.shtml|Template (*.tlp)|*.tlp|"
+                                     "Javascripts (*.js)|*.js|Any file... *.*|*.*"));
+    QCOMPARE(request.defaultSuffix, QString("htm"));
+    QCOMPARE(readFile(path), QByteArray("<BODY>"));
+    QCOMPARE(program.form.windowTitle(), "Quillet 2.0 - " + path);
+    QCOMPARE(program.form.document().fileName, path);
+    QVERIFY(!program.form.document().untitled);
+
+    program.trigger("mnusaveas");
+    QCOMPARE(program.dialogs.saveRequests[1].fileName, path);
+}
+
+void TestFileCommands::saveAsBlankNameWritesNothing()
+{
+    QTemporaryDir dir;
+    Program program;
+    program.type("abc");
+    program.dialogs.saveAnswers << QString(" ") << dir.filePath(" ");
+    program.trigger("mnusaveas");
+    program.trigger("mnusaveas");
+    QVERIFY(program.form.document().untitled);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList());
+}
+
+void TestFileCommands::openSettingsAndCaption()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("in.shtml");
+    writeFile(path, "<!--#echo var=\"DATE_LOCAL\" -->");
+    Program program;
+    program.dialogs.openAnswers << path;
+    program.trigger("mnuopen");
+    const FileRequest request = program.dialogs.openRequests.constFirst();
+    QCOMPARE(request.title, QString("Open HTML document"));
+    QCOMPARE(request.filter, QString("HTML files (*.htm)|*.htm|HTML files (*.html)|*.html|"
+                                     "SSI HTML Document(*.shtml)|*.shtml|Templates(*.tlp)|*tlp|"
+                                     "Javascripts (*.js)|*.js|Any file... *.*|*.*"));
+    QCOMPARE(request.defaultSuffix, QString("htm"));
+    QCOMPARE(request.fileName, QString());
+    QCOMPARE(program.bytes(), QByteArray("<!--#echo var=\"DATE_LOCAL\" -->"));
+    QCOMPARE(program.form.windowTitle(), "Quillet 2.0 - " + path);
+    QVERIFY(!program.form.document().untitled);
+    QVERIFY(!program.form.document().changed);
+}
+
+void TestFileCommands::openRefusesReadOnlyFile()
+{
+    QTemporaryDir dir;
+    const QString locked = dir.filePath("locked.htm");
+    writeFile(locked, "locked");
+    QFile::setPermissions(locked, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    const QString open = dir.filePath("open.htm");
+    writeFile(open, "open");
+    Program program;
+    program.dialogs.openAnswers << locked << open;
+    program.trigger("mnuopen");
+    QCOMPARE(program.dialogs.openRequests.size(), 2);
+    QCOMPARE(program.dialogs.messages.size(), 1);
+    QVERIFY(program.dialogs.messages[0].contains("locked.htm"));
+    QCOMPARE(program.bytes(), QByteArray("open"));
+}
+
+void TestFileCommands::saveTitledWritesWithoutDialog()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("a.htm");
+    writeFile(path, "old");
+    Program program;
+    program.dialogs.openAnswers << path;
+    program.trigger("mnuopen");
+    program.editor().selectAll();
+    program.type("new");
+    program.trigger("mnusave");
+    QVERIFY(program.dialogs.saveRequests.isEmpty());
+    QCOMPARE(readFile(path), QByteArray("new"));
+}
+
+void TestFileCommands::roundTrip_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("LF") << QByteArray("<P>\none\ntwo\n");
+    QTest::newRow("CRLF") << QByteArray("<P>\r\none\r\n");
+    QTest::newRow("lone CR") << QByteArray("a\rb\r");
+    QTest::newRow("mixed breaks") << QByteArray("a\r\nb\nc\rd\n\r\n\r");
+    QTest::newRow("NUL bytes") << QByteArray("a\0b\0\0c", 6);
+    QTest::newRow("UTF-8") << QByteArray("Gr\xc3\xbc\xc3\x9f \xe2\x84\xa2 \xf0\x9f\x98\x80");
+    QTest::newRow("UTF-8 BOM") << QByteArray("\xef\xbb\xbf<HTML>");
+    QTest::newRow("Windows-1252") << QByteArray("caf\xe9 \x99 \x80 na\xefve\r\n");
+    QTest::newRow("invalid UTF-8") << QByteArray("\xc3\x28 \xa0\xa1 \xed\xa0\x80 \xf8\x88");
+    QTest::newRow("truncated UTF-8") << QByteArray("abc\xe2\x82");
+    QByteArray every;
+    for (int i = 0; i < 256; ++i)
+        every += char(i);
+    QTest::newRow("every byte") << every;
+}
+
+void TestFileCommands::roundTrip()
+{
+    QFETCH(QByteArray, bytes);
+    QTemporaryDir dir;
+    const QString in = dir.filePath("in.htm");
+    const QString out = dir.filePath("out.htm");
+    writeFile(in, bytes);
+    Program program;
+    program.dialogs.openAnswers << in;
+    program.trigger("mnuopen");
+    QCOMPARE(program.bytes(), bytes);
+    program.dialogs.saveAnswers << out;
+    program.trigger("mnusaveas");
+    QCOMPARE(readFile(out), bytes);
+    program.trigger("mnusave");
+    QCOMPARE(readFile(out), bytes);
+}
+
+void TestFileCommands::hundredMegabyteRoundTrip()
+{
+    QTemporaryDir dir;
+    const QString in = dir.filePath("big.htm");
+    QByteArray line = "<TR><TD>cell</TD><TD>caf\xe9</TD></TR>\r\n";
+    QByteArray bytes;
+    bytes.reserve(100 * 1024 * 1024 + line.size());
+    while (bytes.size() < 100 * 1024 * 1024)
+        bytes += line;
+    writeFile(in, bytes);
+    Program program;
+    QVERIFY(program.form.fileCommands().load(in));
+    const QString out = dir.filePath("big-out.htm");
+    program.dialogs.saveAnswers << out;
+    program.trigger("mnusaveas");
+    QVERIFY(readFile(out) == bytes);
+}
+
+void TestFileCommands::failedReadKeepsDocument_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("missing file") << "missing.htm";
+    QTest::newRow("a folder") << "folder";
+}
+
+void TestFileCommands::failedReadKeepsDocument()
+{
+    QFETCH(QString, name);
+    QTemporaryDir dir;
+    QDir(dir.path()).mkdir("folder");
+    const QString path = dir.filePath("doc.htm");
+    writeFile(path, "current");
+    Program program;
+    program.dialogs.openAnswers << path << dir.filePath(name);
+    program.trigger("mnuopen");
+    program.trigger("mnuopen");
+    QCOMPARE(program.dialogs.messages.size(), 1);
+    QVERIFY(program.dialogs.messages[0].contains(name));
+    QCOMPARE(program.bytes(), QByteArray("current"));
+    QCOMPARE(program.form.document().fileName, path);
+    QCOMPARE(program.form.windowTitle(), "Quillet 2.0 - " + path);
+}
+
+void TestFileCommands::failedWriteKeepsDocumentAndDisk()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("doc.htm");
+    writeFile(path, "on disk");
+    Program program;
+    program.dialogs.openAnswers << path;
+    program.trigger("mnuopen");
+    program.type("edited ");
+    const QString target = unwritablePath(dir);
+    program.dialogs.saveAnswers << target;
+    program.trigger("mnusaveas");
+    QCOMPARE(program.dialogs.messages.size(), 1);
+    QVERIFY(program.dialogs.messages[0].contains(QDir::toNativeSeparators(target)));
+    QCOMPARE(program.form.document().fileName, path);
+    QCOMPARE(program.form.windowTitle(), "Quillet 2.0 - " + path);
+    QCOMPARE(readFile(path), QByteArray("on disk"));
+    QCOMPARE(readFile(dir.filePath("plain")), QByteArray("x"));
+
+    // Saving onto a folder fails as a whole: nothing in the folder changes.
+    QDir(dir.path()).mkdir("folder.htm");
+    writeFile(dir.filePath("folder.htm/inside.htm"), "inside");
+    program.dialogs.saveAnswers << dir.filePath("folder.htm");
+    program.trigger("mnusaveas");
+    QCOMPARE(program.dialogs.messages.size(), 2);
+    QCOMPARE(readFile(dir.filePath("folder.htm/inside.htm")), QByteArray("inside"));
+    QCOMPARE(program.form.document().fileName, path);
+}
+
+void TestFileCommands::printSendsWholeText()
+{
+    Program program;
+    program.editor().setBytes("<P>line one\n<P>line two");
+    program.editor().selectAll();
+    program.trigger("mnuprint");
+    QCOMPARE(program.world.printed, QStringList({"<P>line one\n<P>line two"}));
+    QVERIFY(program.dialogs.messages.isEmpty());
+    QVERIFY(program.form.document().untitled);
+}
+
+void TestFileCommands::printWithoutPrinterSaysSo()
+{
+    Program program;
+    program.world.printFailure = "There is no printer to print on.";
+    program.trigger("mnuprint");
+    QCOMPARE(program.dialogs.messages,
+             QStringList({"The document was not printed.\rThere is no printer to print on."}));
+}
+
+QTEST_MAIN(TestFileCommands)
+#include "tst_filecommands.moc"

@@ -1,0 +1,539 @@
+#include "support/program.h"
+
+#include "app/form2.h"
+#include "app/helpviewer.h"
+#include "app/qtcommondialogs.h"
+
+#include <QAbstractScrollArea>
+#include <QAction>
+#include <QApplication>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListView>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+// The menu bar as indented lines "name | caption | shortcut"; separators show as "-".
+void describe(const QMenu *menu, int depth, QStringList &lines)
+{
+    for (const QAction *action : menu->actions()) {
+        const QString indent(depth * 2, QLatin1Char(' '));
+        if (action->isSeparator()) {
+            lines << indent + action->objectName() + " | -";
+            continue;
+        }
+        QString line = indent + action->objectName() + " | " + action->text();
+        if (!action->shortcut().isEmpty())
+            line += " | " + action->shortcut().toString();
+        lines << line;
+        if (action->menu())
+            describe(action->menu(), depth + 1, lines);
+    }
+}
+
+QStringList menuLines(const Form1 &form, const QString &menuName)
+{
+    QStringList lines;
+    describe(form.findChild<QMenu *>(menuName), 0, lines);
+    return lines;
+}
+
+void rightClick(QWidget *textArea)
+{
+    auto viewport = static_cast<QAbstractScrollArea *>(textArea)->viewport();
+    QTest::mouseClick(viewport, Qt::RightButton, {}, QPoint(20, 10));
+}
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void startUp();
+    void closingUnchangedEndsWithoutQuestion();
+    void leaveEndsBeforeMainWindowExists();
+    void goOnShowsMainWindowAndHidesIntro();
+    void introTexts();
+    void menuBarOrder();
+    void menus_data();
+    void menus();
+    void toolBar();
+    void toolBarButtonsRunMenuHandlers();
+    void tabStripAndStatusBar();
+    void rightClickPopsUpInsertMenu();
+    void shortcutsWinOverEditorKeys();
+    void undoKeysStayWithEditor();
+    void changedByCaretMove();
+    void changedByInsertionAndStaysAfterSave();
+    void insertAtCaretReplacesSelection();
+    void helpTopics_data();
+    void helpTopics();
+    void helpViewerSwitchesTopic();
+    void openFilterMatchesTlpWithoutDot();
+};
+
+void TestMainWindow::startUp()
+{
+    Program program;
+    QCOMPARE(program.form.windowTitle(), QString("Quillet 2.0 - Untitled.htm"));
+    QCOMPARE(program.form.document().fileName, QString("Untitled.htm"));
+    QVERIFY(program.form.document().untitled);
+    QVERIFY(!program.form.document().changed);
+    QCOMPARE(program.bytes(), QByteArray());
+    QCOMPARE(program.form.findChild<Editor *>("RichText1"), &program.editor());
+}
+
+void TestMainWindow::closingUnchangedEndsWithoutQuestion()
+{
+    Program program;
+    program.show();
+    QVERIFY(program.form.close());
+    QCOMPARE(program.world.endings, 1);
+    QVERIFY(program.dialogs.questions.isEmpty());
+}
+
+void TestMainWindow::leaveEndsBeforeMainWindowExists()
+{
+    initResources();
+    FakeCommonDialogs dialogs;
+    FakeWorld world;
+    Form2 intro(dialogs, world);
+    intro.show();
+    QCOMPARE(intro.windowTitle(), QString("Quillet Intro"));
+    intro.findChild<QAbstractButton *>("Command3")->click();
+    QCOMPARE(world.endings, 1);
+    QVERIFY(!intro.mainWindow());
+    QVERIFY(!qApp->findChild<Form1 *>());
+}
+
+void TestMainWindow::goOnShowsMainWindowAndHidesIntro()
+{
+    initResources();
+    FakeCommonDialogs dialogs;
+    FakeWorld world;
+    Form2 intro(dialogs, world);
+    intro.show();
+    auto goOn = intro.findChild<QAbstractButton *>("Command2");
+    QCOMPARE(goOn->text(), QString("&Go on"));
+    goOn->click();
+    QVERIFY(!intro.isVisible());
+    QVERIFY(intro.mainWindow());
+    QVERIFY(intro.mainWindow()->isVisible());
+    QCOMPARE(intro.mainWindow()->windowTitle(), QString("Quillet 2.0 - Untitled.htm"));
+    QCOMPARE(world.endings, 0);
+}
+
+void TestMainWindow::introTexts()
+{
+    initResources();
+    FakeCommonDialogs dialogs;
+    FakeWorld world;
+    Form2 intro(dialogs, world);
+    QCOMPARE(intro.findChild<QGroupBox *>("Frame1")->title(), QString("Infos about Quillet 2.0"));
+    QCOMPARE(intro.findChild<QLabel *>("Label3")->text(), QString("2.0"));
+    QCOMPARE(intro.findChild<QAbstractButton *>("Command3")->text(), QString("L&eave"));
+    const QStringList welcome = intro.findChild<QLabel *>("Label5")->text().split('\n');
+    QCOMPARE(welcome.size(), 2);
+    QVERIFY(welcome[0].contains("Quillet") && welcome[0].contains("Quillet Works"));
+    QCOMPARE(welcome[1], QString("What Quillet is, is an HTML editor, which is aimed to help you "
+                                 "to create HTML pages, making things easier than ever before."));
+    QVERIFY(!intro.findChild<QLabel *>("Image1")->pixmap().isNull());
+}
+
+void TestMainWindow::menuBarOrder()
+{
+    Program program;
+    QStringList titles;
+    for (const QAction *action : program.form.menuBar()->actions())
+        titles << action->objectName() + " " + action->text();
+    QCOMPARE(titles, QStringList({"mnufile &File...", "mnuedit &Edit...", "mnucommands &Insert...",
+                                  "mnuwiz &Tools...", "mnuoptions O&ptions...", "mnuview &View...",
+                                  "mnuh &Help..."}));
+}
+
+void TestMainWindow::menus_data()
+{
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QStringList>("lines");
+
+    QTest::newRow("File") << "mnufile" << QStringList{
+        "mnunews | &New",
+        "  mnunew | N&ew | Ctrl+N",
+        "  mnuhtmldocwiz | &HTML document Wizard | Ctrl+W",
+        "mnuopen | &Open... | Ctrl+O",
+        "mnunull | -",
+        "mnusave | &Save | Ctrl+S",
+        "mnusaveas | Save &As... | F12",
+        "mnunull2 | -",
+        "mnuprint | P&rint",
+        "mnunull155 | -",
+        "mnuexit | E&xit | Ctrl+F4"};
+    QTest::newRow("Edit") << "mnuedit" << QStringList{
+        "mnucut | C&ut",
+        "mnucopy | &Copy",
+        "mnupastefrom | &Paste",
+        "mnunull24 | -",
+        "mnudel | Delete | Del",
+        "mnuselALL | Sel&ect All | Ctrl+U",
+        "mnunull154 | -",
+        "mnufind | Find... | Ctrl+F"};
+    QTest::newRow("Tools") << "mnuwiz" << QStringList{
+        "mnuhtmlwiz2 | New HTML Wizard... | Ctrl+H",
+        "mnunull333 | -",
+        "mnucolorpicker | &Color Picker... | Ctrl+P",
+        "mnusp | &Special Characters... | Ctrl+K",
+        "mnueasy | &Easy Anchors... | Ctrl+A"};
+    QTest::newRow("Options") << "mnuoptions" << QStringList{"mnufont | F&ont..."};
+    QTest::newRow("View") << "mnuview" << QStringList{
+        "mnuviewnote | View Help",
+        "mnupreview | Preview using Netscape | F5",
+        "mnupreviewdde | Preview using QuickView Plus... | F6"};
+    QTest::newRow("Help") << "mnuh" << QStringList{
+        "mnuhelp1 | H&elp | F1",
+        "mnuhelp2 | A&bout Quillet Works",
+        "mnuhelp3 | &Introducing Quillet"};
+    QTest::newRow("Insert") << "mnucommands" << QStringList{
+        "mnunotif | &Structure",
+        "  mnudtype | Document type...",
+        "  mnuhtml | HTML <HTML>",
+        "  mnutitle | Title <TITLE>",
+        "  mnubody | Body...",
+        "  mnuframeset | Frameset...",
+        "  mnuframe | Frame...",
+        "  mnuiframe | Iframe...",
+        "  mnunoframe | No frames <NOFRAMES>",
+        "  mnuhref | HREF <HREF=\"href\">",
+        "  mnuisindex | IsIndex...",
+        "  mnudiv | Division...",
+        "  mnuid | Next Id...",
+        "  mnumeta | META...",
+        "  mnuend | End </BODY>",
+        "mnutype | &Typestyles",
+        "  mnufontc | Font...",
+        "  mnunobr | No breaking <NOBR>",
+        "  mnuaddress | Address <ADDRESS>",
+        "  mnublock | Blockquote <BLOCKQUOTE>",
+        "  mnucenter | Centered <CENTER>",
+        "  mnucom | Comment <COMMENT>",
+        "  mnubold | Bold <B>",
+        "  mnuitalic | Italic <I>",
+        "  mnuunderline | Underline <U>",
+        "  mnusuper | Superscript <SUP>",
+        "  mnusubscr | Subscript <SUB>",
+        "  mnubig | Big <BIG>",
+        "  mnublink | Blink <BLINK>",
+        "  mnustrike | StrikeThrough <STRIKE>",
+        "  mnutt | Typewriter <TT>",
+        "  mnuxmp | Xmp <XMP>",
+        "  mnulist | Listing <LISTING>",
+        "mnuspe | Special styles",
+        "  mnumc | MultiCol...",
+        "  mnuspacer | Spacer...",
+        "  mnuplain | Plaintext <PLAINTEXT>",
+        "  mnuabbrev | Abbreviation <ABBREV>",
+        "  Acronym | Acronym <ACRONYM>",
+        "  mnucode | Code <CODE>",
+        "  mnuperson | Person <PERSON>",
+        "  mnusample | Sample <SAMPLE>",
+        "  mnumarguee | Marguee...",
+        "mnuheading | H&eadings",
+        "  mnuhead(1) | Head 1...",
+        "  mnuhead(2) | Head 2...",
+        "  mnuhead(3) | Head 3...",
+        "  mnuhead(4) | Head 4...",
+        "  mnuhead(5) | Head 5...",
+        "  mnuhead(6) | Head 6...",
+        "mnupar | &Paragraph settings",
+        "  mnuparagr | new paragraph <P>",
+        "  mnuparset | New Paragraph...",
+        "mnuimg | &Images",
+        "  mnuimages | Images...",
+        "  mnuembed | Embed...",
+        "  mnubgsound | Background Sound...",
+        "mnumathem | Math &tags",
+        "  mnumath | Math <MATH>",
+        "  mnuarray | Array <ARRAY>",
+        "  mnuabove | Above <ABOVE>",
+        "  mnubelow | Below <BELOW>",
+        "  mnuover | Over <OVER>",
+        "  mnuroot | Root <ROOT>",
+        "  mnusqroot | Square root <SQRT>",
+        "mnuf | &Forms",
+        "  mnuform | Form...",
+        "  mnuselect | Select...",
+        "  mnuinput | Input...",
+        "  mnutextarea | Text Area...",
+        "  mnuoption | Option...",
+        "mnut | &Tables",
+        "  mnutable | Table...",
+        "  mnutr | New row",
+        "  mnucol | New col...",
+        "  mnuheadtable | New Heading...",
+        "mnuli | &Lists",
+        "  mnul | UL list...",
+        "  mnudl | Definition list <DL>",
+        "  mnuol | OL list...",
+        "  mnudir | Dir type list <DIR>",
+        "  mnumenu | Menu <MENU>",
+        "mnussi | SSI+ tags",
+        "  mnuecho | Echo...",
+        "  mnuexec | Exec...",
+        "  mnuinc | Include...",
+        "  mnuemail | Email...",
+        "  mnuif | If",
+        "  mnugoto | Goto",
+        "  mnulabel | Label",
+        "  mnufsize | Fsize...",
+        "  mnuflastmod | Flastmod...",
+        "  mnubreak | break",
+        "mnunull6 | -",
+        "mnuanchor | &Anchors / Links...",
+        "mnuimg2 | Images...",
+        "mnutable2 | Table...",
+        "mnuform2 | Form..."};
+}
+
+void TestMainWindow::menus()
+{
+    QFETCH(QString, menu);
+    QFETCH(QStringList, lines);
+    Program program;
+    QCOMPARE(menuLines(program.form, menu), lines);
+    for (const QAction *action : program.form.findChildren<QAction *>(menu))
+        QVERIFY(action->isEnabled() && !action->isCheckable());
+}
+
+void TestMainWindow::toolBar()
+{
+    Program program;
+    auto toolBar = program.form.findChild<QToolBar *>("Toolbar1");
+    QVERIFY(toolBar);
+    QStringList tips;
+    for (const QAction *action : toolBar->actions())
+        tips << (action->isSeparator() ? "-" : action->toolTip());
+    QCOMPARE(tips, QStringList({"new HTML Document", "Open an existing Document", "Save document",
+                                "Print Document ", "-", "Cut", "Copy", "Paste", "-",
+                                "Quillet Help"}));
+    for (const QAction *action : toolBar->actions())
+        QVERIFY(action->isSeparator() || !action->icon().isNull());
+}
+
+void TestMainWindow::toolBarButtonsRunMenuHandlers()
+{
+    Program program;
+    auto toolBar = program.form.findChild<QToolBar *>("Toolbar1");
+    auto button = [&](int index) {
+        return qobject_cast<QToolButton *>(
+            toolBar->widgetForAction(program.form.findChild<QAction *>(
+                QStringLiteral("Toolbar1(%1)").arg(index))));
+    };
+    button(10)->click();
+    QCOMPARE(program.dialogs.helpTopics, QList<int>({10}));
+
+    program.type("x");
+    button(1)->click();
+    QCOMPARE(program.dialogs.questions,
+             QStringList({"Document has changed, do you wish to save it?"}));
+    button(2)->click();
+    QCOMPARE(program.dialogs.questions.last(), QString("Document has changed. Do you wish to save it?"));
+    button(3)->click();
+    QCOMPARE(program.dialogs.saveRequests.size(), 1);
+    button(4)->click();
+    QCOMPARE(program.world.printed, QStringList({"x"}));
+}
+
+void TestMainWindow::tabStripAndStatusBar()
+{
+    Program program;
+    auto tabs = program.form.findChild<QTabWidget *>("SSTab1");
+    QStringList titles;
+    for (int i = 0; i < tabs->count(); ++i)
+        titles << tabs->tabText(i);
+    QCOMPARE(titles, QStringList({"Structure", "Math Tags", "SSI tags", "Other tags"}));
+    QCOMPARE(tabs->tabText(tabs->currentIndex()), QString("Other tags"));
+    QCOMPARE(program.form.findChild<QStatusBar *>("Bar1")->findChild<QLabel *>()->text(),
+             QString("Quillet 2.0"));
+}
+
+void TestMainWindow::rightClickPopsUpInsertMenu()
+{
+    Program program;
+    program.show();
+    rightClick(program.textArea());
+    QTRY_VERIFY(QApplication::activePopupWidget());
+    QCOMPARE(QApplication::activePopupWidget()->objectName(), QString("mnucommands"));
+    QApplication::activePopupWidget()->close();
+}
+
+void TestMainWindow::shortcutsWinOverEditorKeys()
+{
+    Program program;
+    program.show();
+    program.type("ABC");
+    program.editor().selectAll();
+    program.key(Qt::Key_U, Qt::ControlModifier); // the editor would lower-case the selection
+    QCOMPARE(program.bytes(), QByteArray("ABC"));
+
+    program.key(Qt::Key_End);
+    program.key(Qt::Key_A, Qt::ControlModifier); // the editor would select everything
+    QCOMPARE(program.editor().selectionLength(), 0);
+
+    program.key(Qt::Key_F1);
+    QCOMPARE(program.dialogs.helpTopics, QList<int>({10}));
+
+    program.key(Qt::Key_N, Qt::ControlModifier);
+    QCOMPARE(program.dialogs.questions,
+             QStringList({"Document has changed, do you wish to save it?"}));
+    program.key(Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(program.dialogs.questions.size(), 2);
+    program.key(Qt::Key_S, Qt::ControlModifier);
+    program.key(Qt::Key_F12);
+    QCOMPARE(program.dialogs.saveRequests.size(), 2);
+    program.key(Qt::Key_F4, Qt::ControlModifier);
+    QCOMPARE(program.dialogs.questions.last(),
+             QString("File has changed. Do you wish to save it before closing?"));
+}
+
+void TestMainWindow::undoKeysStayWithEditor()
+{
+    Program program;
+    program.show();
+    program.type("abc");
+    program.key(Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(program.bytes(), QByteArray());
+    program.key(Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(program.bytes(), QByteArray("abc"));
+}
+
+void TestMainWindow::changedByCaretMove()
+{
+    Program program;
+    program.show();
+    program.editor().setBytes("<P>some text</P>");
+    QVERIFY(!program.form.document().changed);
+    auto viewport = static_cast<QAbstractScrollArea *>(program.textArea())->viewport();
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, QPoint(60, 8));
+    QVERIFY(program.form.document().changed);
+
+    QVERIFY(!program.form.close());
+    QCOMPARE(program.dialogs.questions,
+             QStringList({"File has changed. Do you wish to save it before closing?"}));
+    QCOMPARE(program.world.endings, 0);
+}
+
+void TestMainWindow::changedByInsertionAndStaysAfterSave()
+{
+    QTemporaryDir dir;
+    Program program;
+    program.trigger("mnubold");
+    QVERIFY(program.form.document().changed);
+    program.dialogs.saveAnswers << dir.filePath("page.htm");
+    program.trigger("mnusave");
+    QCOMPARE(program.form.document().untitled, false);
+    QVERIFY(program.form.document().changed);
+    program.dialogs.questionAnswers << CommonDialogs::Answer::No;
+    program.trigger("mnuexit");
+    QCOMPARE(program.dialogs.questions,
+             QStringList({"File has changed. Do you wish to save it before closing?"}));
+    QCOMPARE(program.world.endings, 1);
+}
+
+void TestMainWindow::insertAtCaretReplacesSelection()
+{
+    Program program;
+    program.show();
+    program.type("one two three");
+    QVERIFY(program.editor().find("two", 0));
+    program.form.insertAtCaret("<B>2</B>");
+    QCOMPARE(program.bytes(), QByteArray("one <B>2</B> three"));
+    QCOMPARE(program.editor().selectionLength(), 0);
+    program.type("|");
+    QCOMPARE(program.bytes(), QByteArray("one <B>2</B>| three"));
+    program.key(Qt::Key_Z, Qt::ControlModifier);
+    program.key(Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(program.bytes(), QByteArray("one two three"));
+}
+
+void TestMainWindow::helpTopics_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<int>("topic");
+    QTest::newRow("Help") << "mnuhelp1" << 10;
+    QTest::newRow("About") << "mnuhelp2" << 50;
+    QTest::newRow("Introducing") << "mnuhelp3" << 70;
+    QTest::newRow("View Help") << "mnuviewnote" << 170;
+}
+
+void TestMainWindow::helpTopics()
+{
+    QFETCH(QString, item);
+    QFETCH(int, topic);
+    Program program;
+    program.trigger(item);
+    QCOMPARE(program.dialogs.helpTopics, QList<int>({topic}));
+    QVERIFY(!program.form.document().changed);
+}
+
+void TestMainWindow::helpViewerSwitchesTopic()
+{
+    initResources();
+    QtCommonDialogs dialogs;
+    dialogs.showHelp(170);
+    auto viewers = qApp->topLevelWidgets();
+    HelpViewer *viewer = nullptr;
+    for (QWidget *widget : viewers)
+        viewer = viewer ? viewer : qobject_cast<HelpViewer *>(widget);
+    QVERIFY(viewer && viewer->isVisible());
+    QCOMPARE(viewer->topic(), 170);
+    QVERIFY(viewer->windowTitle().contains("Viewing your page"));
+    QVERIFY(viewer->toPlainText().contains("Preview using Netscape"));
+
+    dialogs.showHelp(10);
+    QCOMPARE(viewer->topic(), 10);
+    QVERIFY(viewer->toPlainText().contains("Keyboard shortcuts"));
+    int count = 0;
+    for (QWidget *widget : qApp->topLevelWidgets())
+        count += qobject_cast<HelpViewer *>(widget) ? 1 : 0;
+    QCOMPARE(count, 1);
+}
+
+void TestMainWindow::openFilterMatchesTlpWithoutDot()
+{
+    QTemporaryDir dir;
+    for (const char *name : {"page.htm", "a.tlp", "notestlp", "script.js"}) {
+        QFile file(dir.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    Program program;
+    program.trigger("mnuopen");
+    const QString filter = program.dialogs.openRequests.constFirst().filter;
+
+    QFileDialog dialog(nullptr, "Open HTML document", dir.path());
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    const QStringList filters = nameFiltersFrom(filter);
+    QCOMPARE(filters.size(), 6);
+    dialog.setNameFilters(filters);
+    dialog.selectNameFilter(filters[3]);
+    dialog.show();
+    auto list = dialog.findChild<QListView *>("listView");
+    auto names = [list] {
+        QStringList shown;
+        for (int row = 0; row < list->model()->rowCount(list->rootIndex()); ++row)
+            shown << list->model()->index(row, 0, list->rootIndex()).data().toString();
+        shown.sort();
+        return shown;
+    };
+    QTRY_COMPARE(names(), QStringList({"a.tlp", "notestlp"}));
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
