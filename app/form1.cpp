@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include "appinfo.h"
+#include "commands/editcommands.h"
 #include "commands/filecommands.h"
 #include "editor.h"
 #include "mainmenus.h"
@@ -27,6 +28,7 @@ Form1::Form1(CommonDialogs &dialogs, OutsideWorld &world, QWidget *parent)
     , m_world(world)
     , RichText1(new Editor)
     , m_fileCommands(std::make_unique<FileCommands>(*this))
+    , m_editCommands(std::make_unique<EditCommands>(*this))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(programTitle);

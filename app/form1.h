@@ -9,6 +9,7 @@
 #include <memory>
 
 class CommonDialogs;
+class EditCommands;
 class Editor;
 class FileCommands;
 class OutsideWorld;
@@ -38,6 +39,7 @@ public:
     CommonDialogs &dialogs() { return Dlog1; }
     OutsideWorld &world() { return m_world; }
     FileCommands &fileCommands() { return *m_fileCommands; }
+    EditCommands &editCommands() { return *m_editCommands; }
 
     // Runs a menu item's handler, as choosing it would.
     void trigger(const QString &actionName);
@@ -65,5 +67,6 @@ private:
     QStatusBar *Bar1 = nullptr;
     QMenu *m_insertMenu = nullptr;
     std::unique_ptr<FileCommands> m_fileCommands;
+    std::unique_ptr<EditCommands> m_editCommands;
     std::map<QString, QWidget *> m_windows;
 };
