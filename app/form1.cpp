@@ -1,7 +1,6 @@
 #include "form1.h"
 
 #include "appinfo.h"
-#include "commands/editcommands.h"
 #include "commands/filecommands.h"
 #include "editor.h"
 #include "mainmenus.h"
@@ -28,7 +27,6 @@ Form1::Form1(CommonDialogs &dialogs, OutsideWorld &world, QWidget *parent)
     , m_world(world)
     , RichText1(new Editor)
     , m_fileCommands(std::make_unique<FileCommands>(*this))
-    , m_editCommands(std::make_unique<EditCommands>(*this))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(programTitle);

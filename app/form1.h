@@ -9,7 +9,6 @@
 #include <memory>
 
 class CommonDialogs;
-class EditCommands;
 class Editor;
 class FileCommands;
 class OutsideWorld;
@@ -39,7 +38,6 @@ public:
     CommonDialogs &dialogs() { return Dlog1; }
     OutsideWorld &world() { return m_world; }
     FileCommands &fileCommands() { return *m_fileCommands; }
-    EditCommands &editCommands() { return *m_editCommands; }
 
     // Runs a menu item's handler, as choosing it would.
     void trigger(const QString &actionName);
@@ -67,6 +65,5 @@ private:
     QStatusBar *Bar1 = nullptr;
     QMenu *m_insertMenu = nullptr;
     std::unique_ptr<FileCommands> m_fileCommands;
-    std::unique_ptr<EditCommands> m_editCommands;
     std::map<QString, QWidget *> m_windows;
 };

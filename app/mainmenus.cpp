@@ -24,11 +24,6 @@ Handler file(bool (FileCommands::*run)())
     return [run](Form1 &form) { (form.fileCommands().*run)(); };
 }
 
-Handler edit(void (EditCommands::*run)())
-{
-    return [run](Form1 &form) { (form.editCommands().*run)(); };
-}
-
 Handler trigger(const QString &name)
 {
     return [name](Form1 &form) { form.trigger(name); };
@@ -57,13 +52,12 @@ MenuItem fileMenu()
 MenuItem editMenu()
 {
     return submenu("mnuedit", "&Edit...", {
-        command("mnucut", "C&ut", edit(&EditCommands::cut)),
-        command("mnucopy", "&Copy", edit(&EditCommands::copy)),
-        command("mnupastefrom", "&Paste", edit(&EditCommands::paste)),
+        command("mnucut", "C&ut", cutSelection),
+        command("mnucopy", "&Copy", copySelection),
+        command("mnupastefrom", "&Paste", pasteClipboard),
         separator("mnunull24"),
-        command("mnudel", "Delete", edit(&EditCommands::deleteSelection), Qt::Key_Delete),
-        command("mnuselALL", "Sel&ect All", edit(&EditCommands::selectAll),
-                Qt::CTRL | Qt::Key_U),
+        command("mnudel", "Delete", deleteSelection, Qt::Key_Delete),
+        command("mnuselALL", "Sel&ect All", selectAll, Qt::CTRL | Qt::Key_U),
         separator("mnunull154"),
         command("mnufind", "Find...", shows("Find"), Qt::CTRL | Qt::Key_F),
     });
@@ -72,7 +66,7 @@ MenuItem editMenu()
 MenuItem optionsMenu()
 {
     return submenu("mnuoptions", "O&ptions...", {
-        command("mnufont", "F&ont...", edit(&EditCommands::chooseFont)),
+        command("mnufont", "F&ont...", chooseEditorFont),
     });
 }
 

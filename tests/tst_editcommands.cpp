@@ -105,7 +105,7 @@ private slots:
     void editorsOwnClipboardKeysAndUndoStillWork();
     void menuCutCanBeUndone();
     void fontAppliesToTheWholeText();
-    void fontDialogStartsFromItsLastAnswer();
+    void fontDialogStartsFromTheShownFont();
     void cancelledFontKeepsTheLookWithEverythingSelected();
     void strikeOutCoversTextTypedLater();
     void fontIsNeverSaved();
@@ -313,17 +313,22 @@ void TestEditCommands::fontAppliesToTheWholeText()
     QVERIFY(!plain.struckOut);
 }
 
-void TestEditCommands::fontDialogStartsFromItsLastAnswer()
+void TestEditCommands::fontDialogStartsFromTheShownFont()
 {
     Program program;
+    program.editor().setBytes("x");
+    const QByteArray shownFamily = lookAt(program, 0).family;
     const FontChoice chosen{"DejaVu Serif", 12, false, true, false, false};
     program.dialogs.fontAnswers << chosen << std::nullopt;
     program.trigger("mnufont");
     program.trigger("mnufont");
     program.trigger("mnufont");
 
-    const FontChoice start{"Courier New", 10, false, false, false, false};
-    QCOMPARE(program.dialogs.fontStarts, (QList<FontChoice>{start, chosen, chosen}));
+    QCOMPARE(program.dialogs.fontStarts.size(), 3);
+    const FontChoice first = program.dialogs.fontStarts.first();
+    QCOMPARE(first.name.toUtf8(), shownFamily);
+    QCOMPARE(first, (FontChoice{first.name, 10, false, false, false, false}));
+    QCOMPARE(program.dialogs.fontStarts.mid(1), (QList<FontChoice>{chosen, chosen}));
 }
 
 void TestEditCommands::cancelledFontKeepsTheLookWithEverythingSelected()

@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -46,6 +47,7 @@ private slots:
     void missingTextLeavesTheSelection();
     void emptyTextFindsNothing();
     void cancelHidesAndKeepsTextAndOption();
+    void altFPressesFindNextNotTheFileMenu();
     void findWorksInWindows1252Documents();
 };
 
@@ -181,6 +183,26 @@ void TestFind::cancelHidesAndKeepsTextAndOption()
     program.key(Qt::Key_Home);
     program.click("findnext", "Find");
     QCOMPARE(selection(program).start, 9);
+}
+
+void TestFind::altFPressesFindNextNotTheFileMenu()
+{
+    Program program;
+    program.show();
+    program.type("one two");
+    program.key(Qt::Key_Home);
+    program.trigger("mnufind");
+    QWidget *window = program.window("Find");
+    window->activateWindow();
+    QTRY_VERIFY(window->isActiveWindow());
+    auto text = program.find<QLineEdit>("Findit", "Find");
+    text->setText("two");
+
+    QTest::keyClick(text, Qt::Key_F, Qt::AltModifier);
+
+    // A mnemonic presses its button with a short animation.
+    QTRY_COMPARE(program.editor().selectedText(), QString("two"));
+    QVERIFY(!program.find<QMenu>("mnufile")->isVisible());
 }
 
 void TestFind::findWorksInWindows1252Documents()

@@ -13,7 +13,9 @@ CommandWindow::CommandWindow(Form1 &form, const QString &name, const QString &ca
 {
     setObjectName(name);
     setWindowTitle(caption);
-    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+    // A dialog, not a tool window: a tool window passes its keys on to the main window's
+    // shortcuts, and Alt+F must press "&Find next" rather than open the File menu.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
 }
 

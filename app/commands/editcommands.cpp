@@ -1,61 +1,60 @@
 #include "editcommands.h"
 
+#include "app/commondialogs.h"
 #include "app/editor.h"
 #include "app/form1.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 
-EditCommands::EditCommands(Form1 &form)
-    : m_form(form)
+void cutSelection(Form1 &form)
 {
-}
-
-void EditCommands::cut()
-{
-    if (m_form.editor().selectionLength() == 0)
+    if (form.editor().selectionLength() == 0)
         return;
-    copy();
-    m_form.editor().deleteForward();
+    copySelection(form);
+    form.editor().deleteForward();
 }
 
-void EditCommands::copy()
+void copySelection(Form1 &form)
 {
-    const QString selected = m_form.editor().selectedText();
+    const QString selected = form.editor().selectedText();
     if (!selected.isEmpty())
         QGuiApplication::clipboard()->setText(selected);
 }
 
-void EditCommands::paste()
+void pasteClipboard(Form1 &form)
 {
     const QString text = QGuiApplication::clipboard()->text();
     if (!text.isEmpty())
-        m_form.insertAtCaret(text);
+        form.insertAtCaret(text);
 }
 
-void EditCommands::deleteSelection()
+void deleteSelection(Form1 &form)
 {
-    m_form.editor().deleteForward();
+    form.editor().deleteForward();
 }
 
-void EditCommands::selectAll()
+void selectAll(Form1 &form)
 {
-    m_form.editor().selectAll();
+    form.editor().selectAll();
 }
 
-void EditCommands::chooseFont()
+void chooseEditorFont(Form1 &form)
 {
-    selectAll();
-    // A cancelled dialog keeps the font as it is, and the whole text stays selected.
-    const std::optional<FontChoice> chosen = m_form.dialogs().chooseFont(m_font);
+    selectAll(form);
+    // The dialog starts from the font the text is shown in: the start font, or the last
+    // choice. A cancelled dialog keeps that font, with the whole text still selected.
+    const QFont shown = form.editor().displayFont();
+    const FontChoice start{shown.family(), shown.pointSizeF(), shown.bold(), shown.italic(),
+                           shown.strikeOut(), shown.underline()};
+    const std::optional<FontChoice> chosen = form.dialogs().chooseFont(start);
     if (!chosen || chosen->name.isEmpty())
         return;
-    m_font = *chosen;
-    QFont font(m_font.name);
-    font.setPointSizeF(m_font.pointSize);
-    font.setBold(m_font.bold);
-    font.setItalic(m_font.italic);
-    font.setStrikeOut(m_font.strikeOut);
-    font.setUnderline(m_font.underline);
-    m_form.editor().setDisplayFont(font);
+    QFont font(chosen->name);
+    font.setPointSizeF(chosen->pointSize);
+    font.setBold(chosen->bold);
+    font.setItalic(chosen->italic);
+    font.setStrikeOut(chosen->strikeOut);
+    font.setUnderline(chosen->underline);
+    form.editor().setDisplayFont(font);
 }
