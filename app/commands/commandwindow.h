@@ -6,7 +6,7 @@
 class Form1;
 class QPushButton;
 
-// A small modeless tool window of the main window (Find, the viewer window). It starts
+// A small modeless window of the main window (Find, the viewer window). It starts
 // at its size in twips, grows to fit its contents, and its cancel button only hides it,
 // so its fields keep their contents for the next use.
 class CommandWindow : public QWidget
@@ -18,7 +18,7 @@ public:
 
 protected:
     Form1 &form() const { return m_form; }
-    QPushButton *makeButton(const QString &name, const QString &caption);
+    static QPushButton *makeButton(const QString &name, const QString &caption);
     QPushButton *makeCancelButton(const QString &name);
 
     void showEvent(QShowEvent *event) override;

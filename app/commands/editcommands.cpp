@@ -44,17 +44,8 @@ void chooseEditorFont(Form1 &form)
     selectAll(form);
     // The dialog starts from the font the text is shown in: the start font, or the last
     // choice. A cancelled dialog keeps that font, with the whole text still selected.
-    const QFont shown = form.editor().displayFont();
-    const FontChoice start{shown.family(), shown.pointSizeF(), shown.bold(), shown.italic(),
-                           shown.strikeOut(), shown.underline()};
+    const FontChoice start = FontChoice::of(form.editor().displayFont());
     const std::optional<FontChoice> chosen = form.dialogs().chooseFont(start);
-    if (!chosen || chosen->name.isEmpty())
-        return;
-    QFont font(chosen->name);
-    font.setPointSizeF(chosen->pointSize);
-    font.setBold(chosen->bold);
-    font.setItalic(chosen->italic);
-    font.setStrikeOut(chosen->strikeOut);
-    font.setUnderline(chosen->underline);
-    form.editor().setDisplayFont(font);
+    if (chosen && !chosen->name.isEmpty())
+        form.editor().setDisplayFont(chosen->font());
 }

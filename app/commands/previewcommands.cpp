@@ -46,6 +46,7 @@ void previewInBrowser(Form1 &form)
 
 void previewInViewer(Form1 &form)
 {
+    // The window comes up even after a cancelled save; its "&Ok" asks for a saved file.
     form.fileCommands().save();
     form.showWindow(QStringLiteral("preview1"));
 }
