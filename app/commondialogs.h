@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QString>
 
 #include <optional>
@@ -14,6 +15,23 @@ struct FontChoice
     bool italic = false;
     bool strikeOut = false;
     bool underline = false;
+
+    static FontChoice of(const QFont &font)
+    {
+        return {font.family(), font.pointSizeF(), font.bold(), font.italic(), font.strikeOut(),
+                font.underline()};
+    }
+
+    QFont font() const
+    {
+        QFont font(name);
+        font.setPointSizeF(pointSize);
+        font.setBold(bold);
+        font.setItalic(italic);
+        font.setStrikeOut(strikeOut);
+        font.setUnderline(underline);
+        return font;
+    }
 
     bool operator==(const FontChoice &other) const
     {

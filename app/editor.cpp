@@ -160,7 +160,8 @@ bool Editor::find(const QString &text, int flags)
 void Editor::deleteForward()
 {
     m_area->SendScintilla(QsciScintilla::SCI_CLEAR);
-    announceSelection();
+    // Nothing after the caret to delete is no change at all.
+    noticeSelection();
 }
 
 QByteArray Editor::bytes() const

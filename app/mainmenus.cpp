@@ -1,8 +1,12 @@
 #include "mainmenus.h"
 
+#include "commands/editcommands.h"
 #include "commands/filecommands.h"
+#include "commands/previewcommands.h"
 #include "commondialogs.h"
 #include "form1.h"
+
+#include "insert/commandtable.h"
 
 namespace {
 Handler helpTopic(int context)
@@ -48,21 +52,21 @@ MenuItem fileMenu()
 MenuItem editMenu()
 {
     return submenu("mnuedit", "&Edit...", {
-        command("mnucut", "C&ut"),
-        command("mnucopy", "&Copy"),
-        command("mnupastefrom", "&Paste"),
+        command("mnucut", "C&ut", cutSelection),
+        command("mnucopy", "&Copy", copySelection),
+        command("mnupastefrom", "&Paste", pasteClipboard),
         separator("mnunull24"),
-        command("mnudel", "Delete", {}, Qt::Key_Delete),
-        command("mnuselALL", "Sel&ect All", {}, Qt::CTRL | Qt::Key_U),
+        command("mnudel", "Delete", deleteSelection, Qt::Key_Delete),
+        command("mnuselALL", "Sel&ect All", selectAll, Qt::CTRL | Qt::Key_U),
         separator("mnunull154"),
-        command("mnufind", "Find...", {}, Qt::CTRL | Qt::Key_F),
+        command("mnufind", "Find...", shows("Find"), Qt::CTRL | Qt::Key_F),
     });
 }
 
 MenuItem optionsMenu()
 {
     return submenu("mnuoptions", "O&ptions...", {
-        command("mnufont", "F&ont..."),
+        command("mnufont", "F&ont...", chooseEditorFont),
     });
 }
 
@@ -70,8 +74,9 @@ MenuItem viewMenu()
 {
     return submenu("mnuview", "&View...", {
         command("mnuviewnote", "View Help", helpTopic(170)),
-        command("mnupreview", "Preview using Netscape", {}, Qt::Key_F5),
-        command("mnupreviewdde", "Preview using QuickView Plus...", {}, Qt::Key_F6),
+        command("mnupreview", "Preview using Netscape", previewInBrowser, Qt::Key_F5),
+        command("mnupreviewdde", "Preview using QuickView Plus...", previewInViewer,
+                Qt::Key_F6),
     });
 }
 

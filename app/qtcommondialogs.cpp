@@ -61,18 +61,11 @@ std::optional<QString> QtCommonDialogs::runFileDialog(const FileRequest &request
 
 std::optional<FontChoice> QtCommonDialogs::chooseFont(const FontChoice &start)
 {
-    QFont font(start.name);
-    font.setPointSizeF(start.pointSize);
-    font.setBold(start.bold);
-    font.setItalic(start.italic);
-    font.setStrikeOut(start.strikeOut);
-    font.setUnderline(start.underline);
     bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, font, QApplication::activeWindow());
+    const QFont chosen = QFontDialog::getFont(&ok, start.font(), QApplication::activeWindow());
     if (!ok)
         return std::nullopt;
-    return FontChoice{chosen.family(), chosen.pointSizeF(), chosen.bold(), chosen.italic(),
-                      chosen.strikeOut(), chosen.underline()};
+    return FontChoice::of(chosen);
 }
 
 std::optional<QColor> QtCommonDialogs::chooseColor()

@@ -1,6 +1,12 @@
+#include "find.h"
+#include "preview1.h"
+
 #include "insert/windows.h"
 
 std::vector<WindowEntry> commandWindows()
 {
-    return {};
+    return {
+        {QStringLiteral("Find"), createFor<Find>},
+        {QStringLiteral("preview1"), createFor<preview1>},
+    };
 }

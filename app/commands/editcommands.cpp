@@ -1,0 +1,51 @@
+#include "editcommands.h"
+
+#include "app/commondialogs.h"
+#include "app/editor.h"
+#include "app/form1.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+void cutSelection(Form1 &form)
+{
+    if (form.editor().selectionLength() == 0)
+        return;
+    copySelection(form);
+    form.editor().deleteForward();
+}
+
+void copySelection(Form1 &form)
+{
+    const QString selected = form.editor().selectedText();
+    if (!selected.isEmpty())
+        QGuiApplication::clipboard()->setText(selected);
+}
+
+void pasteClipboard(Form1 &form)
+{
+    const QString text = QGuiApplication::clipboard()->text();
+    if (!text.isEmpty())
+        form.insertAtCaret(text);
+}
+
+void deleteSelection(Form1 &form)
+{
+    form.editor().deleteForward();
+}
+
+void selectAll(Form1 &form)
+{
+    form.editor().selectAll();
+}
+
+void chooseEditorFont(Form1 &form)
+{
+    selectAll(form);
+    // The dialog starts from the font the text is shown in: the start font, or the last
+    // choice. A cancelled dialog keeps that font, with the whole text still selected.
+    const FontChoice start = FontChoice::of(form.editor().displayFont());
+    const std::optional<FontChoice> chosen = form.dialogs().chooseFont(start);
+    if (chosen && !chosen->name.isEmpty())
+        form.editor().setDisplayFont(chosen->font());
+}

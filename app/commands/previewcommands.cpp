@@ -1,0 +1,52 @@
+#include "previewcommands.h"
+
+#include "filecommands.h"
+
+#include "app/commondialogs.h"
+#include "app/editor.h"
+#include "app/form1.h"
+#include "app/installfolder.h"
+#include "app/outsideworld.h"
+
+#include <QDir>
+#include <QSaveFile>
+
+namespace {
+// The preview file holds the editor's bytes as they were at the last browser preview.
+bool writePreviewFile(Form1 &form)
+{
+    const QDir folder(QDir(installFolder()).filePath(QStringLiteral("temp")));
+    const QString path = folder.filePath(QStringLiteral("toview.htm"));
+    QSaveFile file(path);
+    if (folder.mkpath(QStringLiteral(".")) && file.open(QIODevice::WriteOnly)
+        && form.editor().writeTo(file) && file.commit())
+        return true;
+    const QString reason = folder.exists()
+                               ? file.errorString()
+                               : QStringLiteral("The folder %1 cannot be made.")
+                                     .arg(QDir::toNativeSeparators(folder.path()));
+    form.dialogs().message(QStringLiteral("Quillet could not write the preview file %1.\r%2")
+                               .arg(QDir::toNativeSeparators(path), reason));
+    return false;
+}
+} // namespace
+
+void previewInBrowser(Form1 &form)
+{
+    // Without a successful save there is no current file to show; a failed write has
+    // been reported already.
+    if (!form.fileCommands().save() || !writePreviewFile(form))
+        return;
+    const QString file = form.document().fileName;
+    const QString error = form.world().openInBrowser(file);
+    if (!error.isEmpty())
+        form.dialogs().message(QStringLiteral("Quillet could not open %1 in the web browser.\r%2")
+                                   .arg(QDir::toNativeSeparators(file), error));
+}
+
+void previewInViewer(Form1 &form)
+{
+    // The window comes up even after a cancelled save; its "&Ok" asks for a saved file.
+    form.fileCommands().save();
+    form.showWindow(QStringLiteral("preview1"));
+}

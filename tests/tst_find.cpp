@@ -1,0 +1,220 @@
+#include "support/program.h"
+
+#include <Qsci/qsciscintilla.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+
+// The Find window: its controls, its three options and where "&Find next" goes.
+namespace {
+struct Selection
+{
+    int start;
+    int end;
+};
+
+Selection selection(Program &program)
+{
+    auto area = qobject_cast<QsciScintilla *>(program.textArea());
+    return {int(area->SendScintilla(QsciScintilla::SCI_GETSELECTIONSTART)),
+            int(area->SendScintilla(QsciScintilla::SCI_GETSELECTIONEND))};
+}
+
+// Types into the Find window's text, picks an option and presses "&Find next".
+void findNext(Program &program, const QString &text, const QString &option = "Option2")
+{
+    program.trigger("mnufind");
+    program.find<QLineEdit>("Findit", "Find")->setText(text);
+    program.click(option, "Find");
+    program.click("findnext", "Find");
+}
+} // namespace
+
+class TestFind : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void windowShowsItsControls();
+    void ctrlFShowsTheWindowInFront();
+    void optionsAreOneGroup();
+    void matchCase();
+    void wholeWordOnly();
+    void findNextMovesOnAndWrapsRound();
+    void missingTextLeavesTheSelection();
+    void emptyTextFindsNothing();
+    void cancelHidesAndKeepsTextAndOption();
+    void altFPressesFindNextNotTheFileMenu();
+    void findWorksInWindows1252Documents();
+};
+
+void TestFind::windowShowsItsControls()
+{
+    Program program;
+    program.trigger("mnufind");
+    QWidget *window = program.window("Find");
+    QVERIFY(window->isVisible());
+    QCOMPARE(window->windowTitle(), QString("Find..."));
+    QCOMPARE(program.find<QLabel>("Label1", "Find")->text(), QString("Find what:"));
+    QCOMPARE(program.find<QLineEdit>("Findit", "Find")->text(), QString());
+    QCOMPARE(program.find<QRadioButton>("matchcase", "Find")->text(), QString("Match Case"));
+    QCOMPARE(program.find<QRadioButton>("Option1", "Find")->text(), QString("Whole word only"));
+    QCOMPARE(program.find<QRadioButton>("Option2", "Find")->text(),
+             QString("None of the above..."));
+    QVERIFY(program.find<QRadioButton>("Option2", "Find")->isChecked());
+    QCOMPARE(program.find<QPushButton>("findnext", "Find")->text(), QString("&Find next"));
+    QCOMPARE(program.find<QPushButton>("Cancel", "Find")->text(), QString("C&ancel"));
+    QVERIFY(!window->isModal());
+}
+
+void TestFind::ctrlFShowsTheWindowInFront()
+{
+    Program program;
+    program.show();
+    program.key(Qt::Key_F, Qt::ControlModifier);
+    QWidget *window = program.window("Find");
+    QVERIFY(window);
+    QVERIFY(window->isVisible());
+    QVERIFY(window->isWindow());
+    QCOMPARE(window->parentWidget(), &program.form);
+}
+
+void TestFind::optionsAreOneGroup()
+{
+    Program program;
+    program.trigger("mnufind");
+    program.click("Option1", "Find");
+    QVERIFY(program.find<QRadioButton>("Option1", "Find")->isChecked());
+    QVERIFY(!program.find<QRadioButton>("Option2", "Find")->isChecked());
+    program.click("matchcase", "Find");
+    QVERIFY(!program.find<QRadioButton>("Option1", "Find")->isChecked());
+    QVERIFY(!program.find<QRadioButton>("Option2", "Find")->isChecked());
+}
+
+void TestFind::matchCase()
+{
+    Program program;
+    program.type("<table> is a table");
+    program.key(Qt::Key_Home);
+
+    findNext(program, "Table", "matchcase");
+    QCOMPARE(program.editor().selectedText(), QString());
+
+    findNext(program, "Table", "Option2");
+    QCOMPARE(program.editor().selectedText(), QString("table"));
+    QCOMPARE(selection(program).start, 1);
+
+    findNext(program, "table", "matchcase");
+    QCOMPARE(selection(program).start, 13);
+}
+
+void TestFind::wholeWordOnly()
+{
+    Program program;
+    program.type("tables, table");
+    program.key(Qt::Key_Home);
+
+    findNext(program, "table", "Option1");
+    QCOMPARE(selection(program).start, 8);
+    QCOMPARE(selection(program).end, 13);
+
+    // Typing replaces the found text like any selection.
+    program.type("row");
+    QCOMPARE(program.bytes(), QByteArray("tables, row"));
+}
+
+void TestFind::findNextMovesOnAndWrapsRound()
+{
+    Program program;
+    program.type("ab xx ab xx ab");
+    program.key(Qt::Key_Home);
+    findNext(program, "ab");
+    QCOMPARE(selection(program).start, 0);
+
+    QList<int> starts;
+    for (int i = 0; i < 3; ++i) {
+        program.click("findnext", "Find");
+        starts << selection(program).start;
+    }
+    QCOMPARE(starts, (QList<int>{6, 12, 0}));
+    QVERIFY(program.window("Find")->isVisible());
+}
+
+void TestFind::missingTextLeavesTheSelection()
+{
+    Program program;
+    program.type("one two three");
+    program.key(Qt::Key_Home);
+    findNext(program, "two");
+    findNext(program, "four");
+    QCOMPARE(program.editor().selectedText(), QString("two"));
+    QCOMPARE(selection(program).start, 4);
+    QVERIFY(program.dialogs.messages.isEmpty());
+    QCOMPARE(program.bytes(), QByteArray("one two three"));
+}
+
+void TestFind::emptyTextFindsNothing()
+{
+    Program program;
+    program.type("text");
+    findNext(program, "");
+    QCOMPARE(program.editor().selectedText(), QString());
+    QCOMPARE(selection(program).start, 4);
+}
+
+void TestFind::cancelHidesAndKeepsTextAndOption()
+{
+    Program program;
+    program.trigger("mnufind");
+    program.find<QLineEdit>("Findit", "Find")->setText("Needle ");
+    program.click("matchcase", "Find");
+    program.click("Cancel", "Find");
+    QVERIFY(!program.window("Find")->isVisible());
+
+    program.trigger("mnufind");
+    QVERIFY(program.window("Find")->isVisible());
+    QCOMPARE(program.find<QLineEdit>("Findit", "Find")->text(), QString("Needle "));
+    QVERIFY(program.find<QRadioButton>("matchcase", "Find")->isChecked());
+
+    program.type("a needle Needle b");
+    program.key(Qt::Key_Home);
+    program.click("findnext", "Find");
+    QCOMPARE(selection(program).start, 9);
+}
+
+void TestFind::altFPressesFindNextNotTheFileMenu()
+{
+    Program program;
+    program.show();
+    program.type("one two");
+    program.key(Qt::Key_Home);
+    program.trigger("mnufind");
+    QWidget *window = program.window("Find");
+    window->activateWindow();
+    QTRY_VERIFY(window->isActiveWindow());
+    auto text = program.find<QLineEdit>("Findit", "Find");
+    text->setText("two");
+
+    QTest::keyClick(text, Qt::Key_F, Qt::AltModifier);
+
+    // A mnemonic presses its button with a short animation.
+    QTRY_COMPARE(program.editor().selectedText(), QString("two"));
+    QVERIFY(!program.find<QMenu>("mnufile")->isVisible());
+}
+
+void TestFind::findWorksInWindows1252Documents()
+{
+    Program program;
+    program.editor().setBytes("caf\xe9 and more caf\xe9");
+    findNext(program, QString::fromUtf8("caf\u00e9"));
+    QCOMPARE(selection(program).start, 0);
+    QCOMPARE(selection(program).end, 4);
+    program.click("findnext", "Find");
+    QCOMPARE(selection(program).start, 14);
+}
+
+QTEST_MAIN(TestFind)
+#include "tst_find.moc"
