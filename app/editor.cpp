@@ -6,8 +6,10 @@
 #include <Qsci/qsciscintilla.h>
 
 #include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QFontDatabase>
 #include <QIODevice>
+#include <QMimeData>
 #include <QVBoxLayout>
 
 #include <functional>
@@ -25,6 +27,7 @@ public:
 
     std::function<void()> inputHandled;
     std::function<void(const QPoint &)> rightButtonPressed;
+    std::function<void(const QString &)> fileDropped;
 
 protected:
     void mousePressEvent(QMouseEvent *event) override
@@ -53,6 +56,16 @@ protected:
         inputHandled();
     }
     void contextMenuEvent(QContextMenuEvent *event) override { event->accept(); }
+    void dropEvent(QDropEvent *event) override
+    {
+        const QString file = droppedFile(event->mimeData());
+        if (file.isEmpty()) {
+            QsciScintilla::dropEvent(event);
+            return;
+        }
+        event->acceptProposedAction();
+        fileDropped(file);
+    }
 };
 
 Editor::Editor(QWidget *parent)
@@ -83,6 +96,7 @@ Editor::Editor(QWidget *parent)
 
     m_area->inputHandled = [this] { noticeSelection(); };
     m_area->rightButtonPressed = [this](const QPoint &at) { emit rightButtonPressed(at); };
+    m_area->fileDropped = [this](const QString &file) { emit fileDropped(file); };
     connect(m_area, &QsciScintilla::SCN_UPDATEUI, this, [this](int updated) {
         if (updated & QsciScintilla::SC_UPDATE_SELECTION)
             noticeSelection();
@@ -315,4 +329,15 @@ bool isValidUtf8(const char *data, qsizetype size)
         p += trailing + 1;
     }
     return true;
+}
+
+QString droppedFile(const QMimeData *data)
+{
+    if (!data || !data->hasUrls())
+        return {};
+    for (const QUrl &url : data->urls()) {
+        if (url.isLocalFile())
+            return url.toLocalFile();
+    }
+    return {};
 }
