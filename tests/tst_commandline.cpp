@@ -1,10 +1,10 @@
+#include "support/files.h"
 #include "support/program.h"
 
 #include "app/commandline.h"
 #include "app/form2.h"
 
 #include <QDir>
-#include <QFile>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -41,14 +41,6 @@ Run runQuillet(const QStringList &arguments)
     run.output = process.readAllStandardOutput();
     run.error = process.readAllStandardError();
     return run;
-}
-
-QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArray &bytes)
-{
-    QFile file(dir.filePath(name));
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(file.fileName()));
-    return file.fileName();
 }
 
 // The intro window as main() sets it up for these arguments, with the fake dialogs.
@@ -156,7 +148,8 @@ void TestCommandLine::goOnOpensTheFileGiven()
     QTemporaryDir dir;
     const char raw[] = "<HTML>\r\n<BODY>caf\xe9\0and\rmore</BODY>\n</HTML>";
     const QByteArray bytes(raw, sizeof raw - 1);
-    const QString path = writeFile(dir, QStringLiteral("page.htm"), bytes);
+    const QString path = dir.filePath(QStringLiteral("page.htm"));
+    writeFile(path, bytes);
     // A name relative to the folder the program was started in.
     const QString startFolder = QDir::currentPath();
     QDir::setCurrent(dir.path());
@@ -168,6 +161,8 @@ void TestCommandLine::goOnOpensTheFileGiven()
     QVERIFY(main);
     QVERIFY(main->isVisible());
     QVERIFY(!intro.form.isVisible());
+    QVERIFY(!intro.form.windowIcon().isNull());
+    QVERIFY(!main->windowIcon().isNull());
     QCOMPARE(main->editor().bytes(), bytes);
     QCOMPARE(main->windowTitle(), QStringLiteral("Quillet 2.0 - ") + path);
     QCOMPARE(main->document().fileName, path);

@@ -1,8 +1,8 @@
+#include "support/files.h"
 #include "support/program.h"
 
 #include <QAbstractScrollArea>
 #include <QDir>
-#include <QFile>
 #include <QMimeData>
 #include <QProcess>
 #include <QStandardPaths>
@@ -20,20 +20,6 @@ const QString openQuestion = QStringLiteral("Document has changed. Do you wish t
 QString packagingFile(const QString &name)
 {
     return QStringLiteral(QUILLET_PACKAGING_DIR "/") + name;
-}
-
-QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArray &bytes)
-{
-    QFile file(dir.filePath(name));
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(file.fileName()));
-    return file.fileName();
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 QWidget *dropTarget(Program &program, const QString &target)
@@ -69,11 +55,9 @@ bool dropFiles(QWidget *target, const QList<QUrl> &urls)
 
 std::map<QString, QString> desktopEntry()
 {
-    QFile file(packagingFile(QStringLiteral("quillet.desktop")));
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return {};
+    const QByteArray text = readFile(packagingFile(QStringLiteral("quillet.desktop")));
     std::map<QString, QString> keys;
-    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    const QStringList lines = QString::fromUtf8(text).split(QLatin1Char('\n'));
     for (const QString &line : lines) {
         const int equals = line.indexOf(QLatin1Char('='));
         if (equals > 0)
@@ -85,10 +69,7 @@ std::map<QString, QString> desktopEntry()
 // The type the shipped shared-mime-info package gives to names matching the pattern.
 QString packagedMimeType(const QString &pattern)
 {
-    QFile file(packagingFile(QStringLiteral("quillet-mime.xml")));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QXmlStreamReader xml(&file);
+    QXmlStreamReader xml(readFile(packagingFile(QStringLiteral("quillet-mime.xml"))));
     QString type;
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement)
@@ -145,7 +126,8 @@ void TestDesktop::droppedFileOpens()
 
     QTemporaryDir dir;
     const QByteArray fileBytes("<HTML>\r\n<B>dropped</B>\r\n</HTML>\r\n");
-    const QString path = writeFile(dir, QStringLiteral("dropped.htm"), fileBytes);
+    const QString path = dir.filePath(QStringLiteral("dropped.htm"));
+    writeFile(path, fileBytes);
     const QString savedPath = dir.filePath(QStringLiteral("saved.htm"));
 
     Program program;
@@ -180,8 +162,10 @@ void TestDesktop::droppedFileOpens()
 void TestDesktop::firstLocalFileOfADropOpens()
 {
     QTemporaryDir dir;
-    const QString first = writeFile(dir, QStringLiteral("first.htm"), "<P>first");
-    const QString second = writeFile(dir, QStringLiteral("second.htm"), "<P>second");
+    const QString first = dir.filePath(QStringLiteral("first.htm"));
+    const QString second = dir.filePath(QStringLiteral("second.htm"));
+    writeFile(first, "<P>first");
+    writeFile(second, "<P>second");
 
     Program program;
     program.show();
@@ -217,7 +201,8 @@ void TestDesktop::droppedTextGoesIntoTheEditor()
 
 void TestDesktop::desktopEntryValidates()
 {
-    const QString validator = QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
+    const QString validator
+        = QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
     if (validator.isEmpty())
         QSKIP("desktop-file-validate is not installed (package desktop-file-utils)");
     QProcess process;
