@@ -1,9 +1,10 @@
 # make run: install what is missing, build, start Quillet.
 # make test: install what is missing, build, run the whole test suite.
+# make package: install what is missing, build, pack build/quillet_*.deb.
 BUILD ?= build
 JOBS ?= 2
 
-.PHONY: all deps build run test bench clean
+.PHONY: all deps build run test bench package clean
 
 all: build
 
@@ -19,6 +20,9 @@ run: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 bench: build
 	$(BUILD)/bench/quillet_bench

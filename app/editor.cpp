@@ -8,8 +8,10 @@
 
 #include <QBuffer>
 #include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QFontDatabase>
 #include <QIODevice>
+#include <QMimeData>
 #include <QVBoxLayout>
 
 #include <cstring>
@@ -28,6 +30,7 @@ public:
 
     std::function<void()> inputHandled;
     std::function<void(const QPoint &)> rightButtonPressed;
+    std::function<void(const QString &)> fileDropped;
 
 protected:
     void mousePressEvent(QMouseEvent *event) override
@@ -56,6 +59,16 @@ protected:
         inputHandled();
     }
     void contextMenuEvent(QContextMenuEvent *event) override { event->accept(); }
+    void dropEvent(QDropEvent *event) override
+    {
+        const QString file = droppedFile(event->mimeData());
+        if (file.isEmpty()) {
+            QsciScintilla::dropEvent(event);
+            return;
+        }
+        event->acceptProposedAction();
+        fileDropped(file);
+    }
 };
 
 Editor::Editor(QWidget *parent)
@@ -86,6 +99,7 @@ Editor::Editor(QWidget *parent)
 
     m_area->inputHandled = [this] { noticeSelection(); };
     m_area->rightButtonPressed = [this](const QPoint &at) { emit rightButtonPressed(at); };
+    m_area->fileDropped = [this](const QString &file) { emit fileDropped(file); };
     connect(m_area, &QsciScintilla::SCN_UPDATEUI, this, [this](int updated) {
         if (updated & QsciScintilla::SC_UPDATE_SELECTION)
             noticeSelection();
@@ -375,4 +389,15 @@ bool isValidUtf8(const char *data, qsizetype size)
     Utf8Check check;
     check.add(data, size);
     return check.isValid();
+}
+
+QString droppedFile(const QMimeData *data)
+{
+    if (!data || !data->hasUrls())
+        return {};
+    for (const QUrl &url : data->urls()) {
+        if (url.isLocalFile())
+            return url.toLocalFile();
+    }
+    return {};
 }

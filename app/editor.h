@@ -9,6 +9,7 @@
 #include <utility>
 
 class QIODevice;
+class QMimeData;
 class QsciLexerHTML;
 class TextArea;
 
@@ -55,6 +56,8 @@ signals:
     void selectionChanged();
     void textEdited();
     void rightButtonPressed(const QPoint &globalPos);
+    // A file from the file manager was dropped on the text; dropped text goes in as usual.
+    void fileDropped(const QString &path);
 
 private:
     using Selection = std::pair<long, long>;
@@ -88,3 +91,5 @@ private:
 };
 
 bool isValidUtf8(const char *data, qsizetype size);
+// The first local file among dragged data; empty when it brings none.
+QString droppedFile(const QMimeData *data);

@@ -13,6 +13,8 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QIcon>
 #include <QLabel>
 #include <QMenuBar>
@@ -52,6 +54,8 @@ Form1::Form1(CommonDialogs &dialogs, OutsideWorld &world, QWidget *parent)
     connect(RichText1, &Editor::textEdited, this, &Form1::markChanged);
     connect(RichText1, &Editor::rightButtonPressed, this,
             [this](const QPoint &at) { m_insertMenu->popup(at); });
+    connect(RichText1, &Editor::fileDropped, this, &Form1::openDropped);
+    setAcceptDrops(true);
 
     setDocumentFile(untitledName, true);
     RichText1->setFocus();
@@ -104,6 +108,21 @@ void Form1::closeEvent(QCloseEvent *event)
     }
     event->accept();
     endProgram();
+}
+
+void Form1::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!droppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void Form1::dropEvent(QDropEvent *event)
+{
+    const QString file = droppedFile(event->mimeData());
+    if (file.isEmpty())
+        return;
+    event->acceptProposedAction();
+    openDropped(file);
 }
 
 void Form1::createMenus()
@@ -206,4 +225,11 @@ void Form1::createStatusBar()
 void Form1::markChanged()
 {
     m_document.changed = true;
+}
+
+void Form1::openDropped(const QString &file)
+{
+    // Asked once the drop is over, so the file manager is not held up by the question.
+    QMetaObject::invokeMethod(
+        this, [this, file] { m_fileCommands->open(file); }, Qt::QueuedConnection);
 }

@@ -47,6 +47,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void createMenus();
@@ -55,6 +57,7 @@ private:
     void createTabStrip();
     void createStatusBar();
     void markChanged();
+    void openDropped(const QString &file);
 
     CommonDialogs &Dlog1;
     OutsideWorld &m_world;

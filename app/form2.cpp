@@ -1,6 +1,7 @@
 #include "form2.h"
 
 #include "appinfo.h"
+#include "commands/filecommands.h"
 #include "form1.h"
 #include "outsideworld.h"
 #include "qtcommondialogs.h"
@@ -13,6 +14,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace {
 QLabel *label(const QString &name, const QString &text, int pointSize = 0)
@@ -95,4 +98,7 @@ void Form2::goOn()
     m_main->show();
     m_main->activateWindow();
     hide();
+    // Loaded once the main window is up, so that a failure is told over it.
+    if (!m_startFile.isEmpty())
+        m_main->fileCommands().load(std::exchange(m_startFile, {}));
 }

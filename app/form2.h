@@ -19,6 +19,8 @@ public:
     ~Form2() override;
 
     Form1 *mainWindow() const { return m_main.get(); }
+    // The file "&Go on" opens in the main window, as File > Open would.
+    void setStartFile(const QString &path) { m_startFile = path; }
 
 private:
     void goOn();
@@ -26,4 +28,5 @@ private:
     CommonDialogs &m_dialogs;
     OutsideWorld &m_world;
     std::unique_ptr<Form1> m_main;
+    QString m_startFile;
 };

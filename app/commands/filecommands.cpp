@@ -19,6 +19,7 @@ const QString FileCommands::saveFilter = QStringLiteral(
 
 namespace {
 const QString defaultSuffix = QStringLiteral("htm");
+const QString openQuestion = QStringLiteral("Document has changed. Do you wish to save it?");
 
 // The old file dialog refused files the user could not save back.
 bool isReadOnly(const QString &path)
@@ -44,7 +45,7 @@ void FileCommands::newDocument()
 
 void FileCommands::open()
 {
-    if (!askToSave(QStringLiteral("Document has changed. Do you wish to save it?")))
+    if (!askToSave(openQuestion))
         return;
     const FileRequest request{QStringLiteral("Open HTML document"), openFilter, defaultSuffix, {}};
     for (;;) {
@@ -60,6 +61,12 @@ void FileCommands::open()
                            "Choose another file.")
                 .arg(*path));
     }
+}
+
+void FileCommands::open(const QString &path)
+{
+    if (askToSave(openQuestion))
+        load(path);
 }
 
 bool FileCommands::save()

@@ -15,6 +15,9 @@ public:
 
     void newDocument();
     void open();
+    // Open without the dialog, for a file that comes from outside (a drop): the same
+    // question first, then the file.
+    void open(const QString &path);
     bool save();
     bool saveAs();
     void print();

@@ -1,0 +1,215 @@
+#include "support/files.h"
+#include "support/program.h"
+
+#include "app/commandline.h"
+#include "app/form2.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+// Starting Quillet with arguments: the program itself for what it prints, the intro
+// window for the file it opens.
+namespace {
+struct Run
+{
+    bool finished = false;
+    int status = -1;
+    QByteArray output;
+    QByteArray error;
+};
+
+Run runQuillet(const QStringList &arguments)
+{
+    QTemporaryDir runtime;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(QUILLET_BINARY), arguments);
+    Run run;
+    // A program that opened its window instead would not end by itself.
+    run.finished = process.waitForFinished(20000);
+    if (!run.finished) {
+        process.kill();
+        process.waitForFinished();
+        return run;
+    }
+    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.output = process.readAllStandardOutput();
+    run.error = process.readAllStandardError();
+    return run;
+}
+
+// The intro window as main() sets it up for these arguments, with the fake dialogs.
+struct Intro
+{
+    explicit Intro(const QStringList &arguments)
+    {
+        initResources();
+        form.setStartFile(readCommandLine(arguments).file);
+        form.show();
+    }
+
+    void goOn()
+    {
+        auto button = form.findChild<QPushButton *>(QStringLiteral("Command2"));
+        QVERIFY(button);
+        QCOMPARE(button->text(), QStringLiteral("&Go on"));
+        button->click();
+        QCoreApplication::processEvents();
+    }
+
+    FakeCommonDialogs dialogs;
+    FakeWorld world;
+    Form2 form{dialogs, world};
+};
+} // namespace
+
+class TestCommandLine : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void version_data();
+    void version();
+    void replies_data();
+    void replies();
+    void goOnOpensTheFileGiven();
+    void unreadableFileLeavesUntitledDocument_data();
+    void unreadableFileLeavesUntitledDocument();
+    void noFileGivesUntitledDocument();
+};
+
+void TestCommandLine::version_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::newRow("long") << "--version";
+    QTest::newRow("short") << "-v";
+}
+
+void TestCommandLine::version()
+{
+    QFETCH(QString, option);
+    const Run run = runQuillet({option});
+    QVERIFY2(run.finished, "the program did not end");
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.output, QByteArray("Quillet 2.0\n"));
+    QCOMPARE(run.error, QByteArray());
+}
+
+void TestCommandLine::replies_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArrayList>("outputHas");
+    QTest::addColumn<QByteArrayList>("errorHas");
+
+    QTest::newRow("help") << QStringList{"--help"} << 0
+                          << QByteArrayList{"Usage: ", " [options] [file]", "--version", "--help"}
+                          << QByteArrayList{};
+    QTest::newRow("short help") << QStringList{"-h"} << 0 << QByteArrayList{"[file]"}
+                                << QByteArrayList{};
+    QTest::newRow("help wins over files") << QStringList{"a.htm", "--help", "b.htm"} << 0
+                                          << QByteArrayList{"Usage: "} << QByteArrayList{};
+    QTest::newRow("two files")
+        << QStringList{"a.htm", "b.htm"} << 2 << QByteArrayList{}
+        << QByteArrayList{"quillet: Quillet opens one file at a time, not 2.",
+                          "Try 'quillet --help'"};
+    QTest::newRow("unknown option")
+        << QStringList{"--bogus", "a.htm"} << 2 << QByteArrayList{}
+        << QByteArrayList{"quillet: Unknown option 'bogus'.", "Try 'quillet --help'"};
+    QTest::newRow("unknown short option") << QStringList{"-x"} << 2 << QByteArrayList{}
+                                          << QByteArrayList{"Unknown option 'x'."};
+}
+
+void TestCommandLine::replies()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QByteArrayList, outputHas);
+    QFETCH(QByteArrayList, errorHas);
+
+    const Run run = runQuillet(arguments);
+    QVERIFY2(run.finished, "the program did not end");
+    QCOMPARE(run.status, status);
+    QCOMPARE(run.output.isEmpty(), outputHas.isEmpty());
+    QCOMPARE(run.error.isEmpty(), errorHas.isEmpty());
+    for (const QByteArray &part : outputHas)
+        QVERIFY2(run.output.contains(part), run.output.constData());
+    for (const QByteArray &part : errorHas)
+        QVERIFY2(run.error.contains(part), run.error.constData());
+}
+
+void TestCommandLine::goOnOpensTheFileGiven()
+{
+    QTemporaryDir dir;
+    const char raw[] = "<HTML>\r\n<BODY>caf\xe9\0and\rmore</BODY>\n</HTML>";
+    const QByteArray bytes(raw, sizeof raw - 1);
+    const QString path = dir.filePath(QStringLiteral("page.htm"));
+    writeFile(path, bytes);
+    // A name relative to the folder the program was started in.
+    const QString startFolder = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    Intro intro({QStringLiteral("quillet"), QStringLiteral("page.htm")});
+    QDir::setCurrent(startFolder);
+
+    intro.goOn();
+    Form1 *main = intro.form.mainWindow();
+    QVERIFY(main);
+    QVERIFY(main->isVisible());
+    QVERIFY(!intro.form.isVisible());
+    QVERIFY(!intro.form.windowIcon().isNull());
+    QVERIFY(!main->windowIcon().isNull());
+    QCOMPARE(main->editor().bytes(), bytes);
+    QCOMPARE(main->windowTitle(), QStringLiteral("Quillet 2.0 - ") + path);
+    QCOMPARE(main->document().fileName, path);
+    QVERIFY(!main->document().untitled);
+    QVERIFY(!main->document().changed);
+    QCOMPARE(intro.dialogs.messages, QStringList());
+}
+
+void TestCommandLine::unreadableFileLeavesUntitledDocument_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("missing") << "missing.htm" << "No such file or directory";
+    QTest::newRow("a folder") << "folder.htm" << "file to open is a directory";
+}
+
+void TestCommandLine::unreadableFileLeavesUntitledDocument()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.htm")));
+    const QString path = dir.filePath(name);
+
+    Intro intro({QStringLiteral("quillet"), path});
+    intro.goOn();
+    Form1 *main = intro.form.mainWindow();
+    QVERIFY(main);
+    QVERIFY(main->isVisible());
+    QCOMPARE(intro.dialogs.messages,
+             QStringList{QStringLiteral("Quillet could not open %1.\r%2")
+                             .arg(QDir::toNativeSeparators(path), reason)});
+    QCOMPARE(main->editor().bytes(), QByteArray());
+    QCOMPARE(main->windowTitle(), QStringLiteral("Quillet 2.0 - Untitled.htm"));
+    QVERIFY(main->document().untitled);
+}
+
+void TestCommandLine::noFileGivesUntitledDocument()
+{
+    Intro intro({QStringLiteral("quillet")});
+    intro.goOn();
+    Form1 *main = intro.form.mainWindow();
+    QVERIFY(main);
+    QCOMPARE(main->windowTitle(), QStringLiteral("Quillet 2.0 - Untitled.htm"));
+    QVERIFY(main->document().untitled);
+    QCOMPARE(intro.dialogs.messages, QStringList());
+}
+
+QTEST_MAIN(TestCommandLine)
+#include "tst_commandline.moc"
