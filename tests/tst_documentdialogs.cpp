@@ -1,7 +1,6 @@
 #include "support/dialogrows.h"
 #include "support/program.h"
 
-#include <QLabel>
 
 // Document Type, META, Division, Body and Background Sound, used the way a user uses
 // them: fields typed, boxes clicked, "&Ok" pressed, the editor's bytes compared.
@@ -113,9 +112,7 @@ void TestDocumentDialogs::dialogs()
 
 void TestDocumentDialogs::opens_data()
 {
-    QTest::addColumn<QString>("opener");
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QString>("caption");
+    addOpenColumns();
 
     QTest::newRow("Document type...") << "menu:mnudtype" << "doc" << "Document Type...";
     QTest::newRow("Document Type button") << "tab:Command14(0)" << "doc" << "Document Type...";
@@ -130,24 +127,12 @@ void TestDocumentDialogs::opens_data()
 
 void TestDocumentDialogs::opens()
 {
-    QFETCH(QString, opener);
-    QFETCH(QString, window);
-    QFETCH(QString, caption);
-
-    Program program;
-    QCOMPARE(runSteps(program, window, {opener}), QString());
-    QVERIFY(program.window(window));
-    QVERIFY(program.window(window)->isVisible());
-    QCOMPARE(program.window(window)->windowTitle(), caption);
+    checkOpenRow();
 }
 
 void TestDocumentDialogs::captions_data()
 {
-    QTest::addColumn<QString>("opener");
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QString>("widget");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QString>("buddy");
+    addCaptionColumns();
 
     QTest::newRow("doctype label")
         << "menu:mnudtype" << "doc" << "Label1" << "Document Type:" << "Combo1";
@@ -164,25 +149,12 @@ void TestDocumentDialogs::captions_data()
 
 void TestDocumentDialogs::captions()
 {
-    QFETCH(QString, opener);
-    QFETCH(QString, window);
-    QFETCH(QString, widget);
-    QFETCH(QString, caption);
-    QFETCH(QString, buddy);
-
-    Program program;
-    QCOMPARE(runSteps(program, window, {opener}), QString());
-    auto label = program.find<QLabel>(widget, window);
-    QVERIFY(label);
-    QCOMPARE(label->text(), caption);
-    QCOMPARE(label->buddy() ? label->buddy()->objectName() : QString(), buddy);
+    checkCaptionRow();
 }
 
 void TestDocumentDialogs::tabOrder_data()
 {
-    QTest::addColumn<QString>("opener");
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QStringList>("order");
+    addTabOrderColumns();
 
     QTest::newRow("doctype") << "menu:mnudtype" << "doc"
                              << QStringList{"Combo1", "Command1", "Command2"};
@@ -200,13 +172,7 @@ void TestDocumentDialogs::tabOrder_data()
 
 void TestDocumentDialogs::tabOrder()
 {
-    QFETCH(QString, opener);
-    QFETCH(QString, window);
-    QFETCH(QStringList, order);
-
-    Program program;
-    QCOMPARE(runSteps(program, window, {opener}), QString());
-    QCOMPARE(tabStops(program.window(window)), order);
+    checkTabOrderRow();
 }
 
 QTEST_MAIN(TestDocumentDialogs)

@@ -2,7 +2,6 @@
 #include "support/program.h"
 
 #include <QCheckBox>
-#include <QLabel>
 #include <QLineEdit>
 
 // Headings, Paragraph settings, Font, Multicol, Spacer and MARQUEE, used the way a user
@@ -128,7 +127,7 @@ void TestTextDialogs::dialogs_data()
                  "<MARQUEE ALIGN=CENTER DIRECTION=RIGHT BEHAVIOR=ALTERNATE BGCOLOR=#FFFF00"
                  " HEIGHT=50 WIDTH=300 HSPACE=5 VSPACE=6 LOOP=3 SCROLLAMOUNT=10"
                  " SCROLLDELAY=100" + scrolling);
-    newDialogRow("marquee empty count checks the box", "mar1",
+    newDialogRow("marquee empty count leaves the box checked", "mar1",
                  {"menu:mnumarguee", "click:Check1", "Text6=", "ok", "menu:mnumarguee",
                   "click:Check1", "Text6=7", "ok"},
                  "<MARQUEE LOOP=INFINITE" + scrolling + "<MARQUEE LOOP=7" + scrolling);
@@ -166,9 +165,7 @@ void TestTextDialogs::dialogs()
 
 void TestTextDialogs::opens_data()
 {
-    QTest::addColumn<QString>("opener");
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QString>("caption");
+    addOpenColumns();
 
     for (int level = 1; level <= 6; ++level) {
         const QString item = QStringLiteral("Head %1...").arg(level);
@@ -187,24 +184,12 @@ void TestTextDialogs::opens_data()
 
 void TestTextDialogs::opens()
 {
-    QFETCH(QString, opener);
-    QFETCH(QString, window);
-    QFETCH(QString, caption);
-
-    Program program;
-    QCOMPARE(runSteps(program, window, {opener}), QString());
-    QVERIFY(program.window(window));
-    QVERIFY(program.window(window)->isVisible());
-    QCOMPARE(program.window(window)->windowTitle(), caption);
+    checkOpenRow();
 }
 
 void TestTextDialogs::captions_data()
 {
-    QTest::addColumn<QString>("opener");
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QString>("widget");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QString>("buddy");
+    addCaptionColumns();
 
     QTest::newRow("heading level") << "menu:mnuhead(1)" << "Head1" << "Label5" << "Heading:"
                                    << "Combo2";
@@ -224,25 +209,12 @@ void TestTextDialogs::captions_data()
 
 void TestTextDialogs::captions()
 {
-    QFETCH(QString, opener);
-    QFETCH(QString, window);
-    QFETCH(QString, widget);
-    QFETCH(QString, caption);
-    QFETCH(QString, buddy);
-
-    Program program;
-    QCOMPARE(runSteps(program, window, {opener}), QString());
-    auto label = program.find<QLabel>(widget, window);
-    QVERIFY(label);
-    QCOMPARE(label->text(), caption);
-    QCOMPARE(label->buddy() ? label->buddy()->objectName() : QString(), buddy);
+    checkCaptionRow();
 }
 
 void TestTextDialogs::tabOrder_data()
 {
-    QTest::addColumn<QString>("opener");
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QStringList>("order");
+    addTabOrderColumns();
 
     QTest::newRow("heading") << "menu:mnuhead(1)" << "Head1"
                              << QStringList{"Text1",    "Text2",  "Check1", "Command1",
@@ -267,13 +239,7 @@ void TestTextDialogs::tabOrder_data()
 
 void TestTextDialogs::tabOrder()
 {
-    QFETCH(QString, opener);
-    QFETCH(QString, window);
-    QFETCH(QStringList, order);
-
-    Program program;
-    QCOMPARE(runSteps(program, window, {opener}), QString());
-    QCOMPARE(tabStops(program.window(window)), order);
+    checkTabOrderRow();
 }
 
 void TestTextDialogs::marqueeStartsCheckedWithAnEditableCount()

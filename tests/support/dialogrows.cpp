@@ -3,6 +3,7 @@
 #include "program.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -35,6 +36,69 @@ void checkDialogRow()
     QCOMPARE(program.bytes(), expected);
     QCOMPARE(program.window(window)->isVisible(), openAfterwards);
     QCOMPARE(program.dialogs.messages, messages);
+}
+
+void addOpenColumns()
+{
+    QTest::addColumn<QString>("opener");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("caption");
+}
+
+void checkOpenRow()
+{
+    QFETCH(QString, opener);
+    QFETCH(QString, window);
+    QFETCH(QString, caption);
+
+    Program program;
+    QCOMPARE(runSteps(program, window, {opener}), QString());
+    QVERIFY(program.window(window));
+    QVERIFY(program.window(window)->isVisible());
+    QCOMPARE(program.window(window)->windowTitle(), caption);
+}
+
+void addCaptionColumns()
+{
+    QTest::addColumn<QString>("opener");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("widget");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("buddy");
+}
+
+void checkCaptionRow()
+{
+    QFETCH(QString, opener);
+    QFETCH(QString, window);
+    QFETCH(QString, widget);
+    QFETCH(QString, caption);
+    QFETCH(QString, buddy);
+
+    Program program;
+    QCOMPARE(runSteps(program, window, {opener}), QString());
+    auto label = program.find<QLabel>(widget, window);
+    QVERIFY(label);
+    QCOMPARE(label->text(), caption);
+    QCOMPARE(label->buddy() ? label->buddy()->objectName() : QString(), buddy);
+}
+
+void addTabOrderColumns()
+{
+    QTest::addColumn<QString>("opener");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QStringList>("order");
+}
+
+void checkTabOrderRow()
+{
+    QFETCH(QString, opener);
+    QFETCH(QString, window);
+    QFETCH(QStringList, order);
+
+    Program program;
+    QCOMPARE(runSteps(program, window, {opener}), QString());
+    QCOMPARE(tabStops(program.window(window)), order);
 }
 
 namespace {

@@ -24,6 +24,17 @@ void newDialogRow(const char *name, const QString &window, const QStringList &st
 // the messages the user saw.
 void checkDialogRow();
 
+// The window a step opens, with its caption (columns opener, window, caption).
+void addOpenColumns();
+void checkOpenRow();
+// A label's caption and the field it names (columns opener, window, widget, caption,
+// buddy; no buddy is an empty name).
+void addCaptionColumns();
+void checkCaptionRow();
+// The keyboard order of a window (columns opener, window, order).
+void addTabOrderColumns();
+void checkTabOrderRow();
+
 // Runs the steps; returns what went wrong, or nothing.
 QString runSteps(Program &program, const QString &window, const QStringList &steps);
 // The window's widgets in the order the Tab key visits them, from the one that has
