@@ -25,6 +25,11 @@ QString flag(bool set, const QString &fragment)
     return set ? fragment : QString();
 }
 
+QString loopFragment(const QString &count)
+{
+    return count.isEmpty() ? QStringLiteral(" LOOP=INFINITE") : " LOOP=" + count;
+}
+
 QString colourCode(const QColor &colour)
 {
     return QStringLiteral("%1%2%3")

@@ -12,5 +12,7 @@ QString attribute(const QString &name, const QString &text, Value form);
 QString quoted(const QString &text);
 // A fixed fragment such as " NOWRAP" when set, nothing otherwise.
 QString flag(bool set, const QString &fragment);
+// LOOP is always written: an empty count means the sound or text loops for ever.
+QString loopFragment(const QString &count);
 // Six upper-case hex digits, red first.
 QString colourCode(const QColor &colour);

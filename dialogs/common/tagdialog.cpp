@@ -73,6 +73,21 @@ void chooseColourInto(Form1 &form, QLineEdit *field)
         field->setText(colourCode(*colour));
 }
 
+void clearCombo(QComboBox *combo)
+{
+    combo->setCurrentIndex(-1);
+    combo->clearEditText();
+}
+
+void lockWhileChecked(QCheckBox *check, QLineEdit *field)
+{
+    QObject::connect(check, &QCheckBox::toggled, field, [field](bool checked) {
+        if (checked)
+            field->clear();
+        field->setReadOnly(checked);
+    });
+}
+
 TagDialog::TagDialog(Form1 &form, const DialogSetup &setup)
     : QWidget(&form)
     , m_form(form)
@@ -177,13 +192,24 @@ QPushButton *TagDialog::addColourButton(const QString &name, const QString &capt
 
 void TagDialog::setTabOrder(std::initializer_list<QWidget *> widgets)
 {
-    m_ownTabOrder = true;
+    m_firstStop = *widgets.begin();
     QWidget *previous = nullptr;
     for (QWidget *widget : widgets) {
         if (previous)
             QWidget::setTabOrder(previous, widget);
         previous = widget;
     }
+}
+
+void TagDialog::spanColumns(QWidget *widget, int columns)
+{
+    int row = 0;
+    int column = 0;
+    int rowSpan = 0;
+    int columnSpan = 0;
+    m_grid->getItemPosition(m_grid->indexOf(widget), &row, &column, &rowSpan, &columnSpan);
+    m_grid->removeWidget(widget);
+    m_grid->addWidget(widget, row, column, rowSpan, columns);
 }
 
 void TagDialog::showEvent(QShowEvent *event)
@@ -197,20 +223,27 @@ void TagDialog::fitOnce()
     if (m_fitted)
         return;
     m_fitted = true;
-    if (!m_ownTabOrder) {
+    if (!m_firstStop) {
         QWidget *previous = nullptr;
         for (QWidget *widget : findChildren<QWidget *>()) {
+            // A combo box's edit field and list window follow the combo box itself.
             if (widget == m_ok || widget == m_cancel || !(widget->focusPolicy() & Qt::TabFocus)
-                || qobject_cast<QComboBox *>(widget->parentWidget()))
+                || widget->window() != this || qobject_cast<QComboBox *>(widget->parentWidget()))
                 continue;
             if (previous)
                 QWidget::setTabOrder(previous, widget);
+            else
+                m_firstStop = widget;
             previous = widget;
         }
         if (previous)
             QWidget::setTabOrder(previous, m_cancel);
         QWidget::setTabOrder(m_cancel, m_ok);
+        if (!m_firstStop)
+            m_firstStop = m_cancel;
     }
+    // The first stop of the order has the keyboard when the dialog opens.
+    m_firstStop->setFocus();
     resize(twipsSize(m_clientTwips.width(), m_clientTwips.height()).expandedTo(sizeHint()));
     if (!m_resizable)
         setFixedSize(size());

@@ -77,6 +77,8 @@ protected:
     QPushButton *cancelButton() const { return m_cancel; }
     // Keyboard order for dialogs whose order is not "fields, then C&ancel, then &Ok".
     void setTabOrder(std::initializer_list<QWidget *> widgets);
+    // Widens a widget already on the frame's grid to the given number of columns.
+    void spanColumns(QWidget *widget, int columns);
 
     void showEvent(QShowEvent *event) override;
 
@@ -87,7 +89,7 @@ private:
     QSize m_clientTwips;
     bool m_resizable;
     bool m_fitted = false;
-    bool m_ownTabOrder = false;
+    QWidget *m_firstStop = nullptr; // where the keyboard starts; set by setTabOrder
     QGridLayout *m_grid;
     QPushButton *m_ok;
     QPushButton *m_cancel;
@@ -103,3 +105,8 @@ QLabel *makeLabel(const QString &name, const QString &caption);
 void clearOption(QRadioButton *option);
 // Fills field with the chosen colour's code; a cancelled choice leaves it as it was.
 void chooseColourInto(Form1 &form, QLineEdit *field);
+// Empties an editable combo box: no list item chosen, nothing in the edit field.
+void clearCombo(QComboBox *combo);
+// From now on every change of the box runs: checked empties the field and locks it,
+// unchecked unlocks it. The field's present state is left alone.
+void lockWhileChecked(QCheckBox *check, QLineEdit *field);

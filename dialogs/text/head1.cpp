@@ -1,0 +1,37 @@
+#include "head1.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+Head1::Head1(Form1 &form)
+    : TagDialog(form, {"Head1", "Headings...", "Heading", {4890, 2805}})
+{
+    Combo2 = addCombo("Combo2", {"Label5", "Heading:"}, {"1", "2", "3", "4", "5", "6"}, 0, 0,
+                      "1");
+    Check1 = addCheck("Check1", "NoWrap", 0, 2);
+    Combo1 = addCombo("Combo1", {"Label1", "Align:"}, {"LEFT", "CENTER", "RIGHT", "CLEAR"}, 1);
+    Text1 = addText("Text1", {"Label3", "Src:"}, 2);
+    Text2 = addText("Text2", {"Label4", "Dingbat:"}, 3);
+    spanColumns(Text1, 2);
+    spanColumns(Text2, 2);
+    setTabOrder({Text1, Text2, Check1, cancelButton(), okButton(), Combo1, Combo2});
+}
+
+QString Head1::build()
+{
+    const QString level = Combo2->currentText();
+    // The "Src:" row carries the dingbat and the "Dingbat:" row the MD attribute.
+    return "<H" + level + attribute("ALIGN", Combo1->currentText(), Value::Bare)
+           + flag(Check1->isChecked(), " NOWRAP")
+           + attribute("DINGBAT", Text1->text(), Value::Quoted)
+           + attribute("MD", Text2->text(), Value::Quoted) + ">Heading</H" + level + ">";
+}
+
+void Head1::reset()
+{
+    Text1->clear();
+    Text2->clear();
+    Check1->setChecked(false);
+}
