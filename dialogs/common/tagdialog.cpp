@@ -59,6 +59,18 @@ QLabel *makeLabel(const QString &name, const QString &caption)
     return label;
 }
 
+void clearFields(std::initializer_list<QWidget *> fields)
+{
+    for (QWidget *field : fields) {
+        if (auto text = qobject_cast<QLineEdit *>(field)) {
+            text->clear();
+        } else if (auto combo = qobject_cast<QComboBox *>(field)) {
+            combo->setCurrentIndex(-1);
+            combo->clearEditText();
+        }
+    }
+}
+
 void clearOption(QRadioButton *option)
 {
     const bool exclusive = option->autoExclusive();
@@ -79,6 +91,7 @@ TagDialog::TagDialog(Form1 &form, const DialogSetup &setup)
     , m_clientTwips(setup.clientTwips)
     , m_resizable(setup.resizable)
     , m_grid(new QGridLayout)
+    , m_frameRow(new QHBoxLayout)
     , m_ok(new QPushButton(QStringLiteral("&Ok")))
     , m_cancel(new QPushButton(QStringLiteral("C&ancel")))
 {
@@ -90,13 +103,14 @@ TagDialog::TagDialog(Form1 &form, const DialogSetup &setup)
                                          | Qt::MSWindowsFixedSizeDialogHint);
 
     auto layout = new QVBoxLayout(this);
+    layout->addLayout(m_frameRow, 1);
     if (setup.frameCaption.isEmpty()) {
-        layout->addLayout(m_grid);
+        m_frameRow->addLayout(m_grid);
     } else {
         auto frame = new QGroupBox(setup.frameCaption);
         frame->setObjectName(setup.frameName);
         frame->setLayout(m_grid);
-        layout->addWidget(frame, 1);
+        m_frameRow->addWidget(frame, 1);
     }
 
     m_ok->setObjectName(setup.okName);
@@ -173,6 +187,25 @@ QPushButton *TagDialog::addColourButton(const QString &name, const QString &capt
     connect(button, &QPushButton::clicked, this, [this, field] { chooseColourInto(m_form, field); });
     m_grid->addWidget(button, row, column);
     return button;
+}
+
+void TagDialog::widen(std::initializer_list<QWidget *> fields, int columns)
+{
+    for (QWidget *field : fields) {
+        const int index = m_grid->indexOf(field);
+        int row = 0;
+        int column = 0;
+        int rows = 0;
+        int oldColumns = 0;
+        m_grid->getItemPosition(index, &row, &column, &rows, &oldColumns);
+        delete m_grid->takeAt(index);
+        m_grid->addWidget(field, row, column, rows, columns);
+    }
+}
+
+void TagDialog::addBesideFrame(QWidget *widget)
+{
+    m_frameRow->addWidget(widget);
 }
 
 void TagDialog::setTabOrder(std::initializer_list<QWidget *> widgets)
