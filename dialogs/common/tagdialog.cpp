@@ -233,8 +233,10 @@ void TagDialog::fitOnce()
     if (!m_ownTabOrder) {
         QWidget *previous = nullptr;
         for (QWidget *widget : findChildren<QWidget *>()) {
+            // A combo box's edit field passes its focus on to the box, and its list
+            // is a window of its own: neither is a stop of this window's Tab order.
             if (widget == m_ok || widget == m_cancel || !(widget->focusPolicy() & Qt::TabFocus)
-                || qobject_cast<QComboBox *>(widget->parentWidget()))
+                || widget->focusProxy() || widget->window() != this)
                 continue;
             if (previous)
                 QWidget::setTabOrder(previous, widget);
