@@ -1,0 +1,184 @@
+#include "support/dialogfields.h"
+#include "support/program.h"
+
+#include <QGroupBox>
+#include <QLabel>
+
+// The UL and OL list dialogs: list skeletons with their type and start attributes.
+class TestListDialogs : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void opens_data();
+    void opens();
+    void output_data();
+    void output();
+    void reopen_data();
+    void reopen();
+    void tabOrder_data();
+    void tabOrder();
+    void olNoteShowsEachPartOnItsOwnLine();
+    void onlyTheOlDialogIsResizable();
+};
+
+void TestListDialogs::opens_data()
+{
+    QTest::addColumn<QString>("opener");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("caption");
+
+    QTest::newRow("UL menu") << "mnul" << "list1" << "UL List";
+    QTest::newRow("UL tab button") << "Command17(1)" << "list1" << "UL List";
+    QTest::newRow("OL menu") << "mnuol" << "list2" << "OL List";
+}
+
+void TestListDialogs::opens()
+{
+    QFETCH(QString, opener);
+    QFETCH(QString, window);
+    QFETCH(QString, caption);
+
+    Program program;
+    QWidget *dialog = openWith(program, opener, window);
+    QVERIFY(dialog);
+    QCOMPARE(dialog->windowTitle(), caption);
+    QCOMPARE(dialog->findChild<QGroupBox *>("Frame3")->title(), caption);
+}
+
+void TestListDialogs::output_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QStringList>("fields");
+    QTest::addColumn<QByteArray>("expected");
+
+    QTest::newRow("UL empty") << "mnul" << "list1" << QStringList()
+                              << QByteArray("<UL>\n<LI>1st item\n<LI>2nd item, etc.\n</UL>");
+    QTest::newRow("UL disc") << "mnul" << "list1" << QStringList{"Combo1=DISC"}
+                             << QByteArray("<UL TYPE=DISC>\n<LI>1st item\n<LI>2nd item, etc.\n"
+                                           "</UL>");
+    QTest::newRow("UL typed type, bare as typed")
+        << "mnul" << "list1" << QStringList{"Combo1=my square"}
+        << QByteArray("<UL TYPE=my square>\n<LI>1st item\n<LI>2nd item, etc.\n</UL>");
+    QTest::newRow("OL empty") << "mnuol" << "list2" << QStringList()
+                              << QByteArray("<OL>\n<LI>1st item\n<LI>2nd item, etc\n</OL>");
+    QTest::newRow("OL type and start")
+        << "mnuol" << "list2" << QStringList{"Combo1=i", "Text1=3"}
+        << QByteArray("<OL TYPE=i START=3>\n<LI>1st item\n<LI>2nd item, etc\n</OL>");
+    QTest::newRow("OL only start") << "mnuol" << "list2" << QStringList{"Text1=10"}
+                                   << QByteArray("<OL START=10>\n<LI>1st item\n"
+                                                 "<LI>2nd item, etc\n</OL>");
+    QTest::newRow("OL only type") << "mnuol" << "list2" << QStringList{"Combo1=A"}
+                                  << QByteArray("<OL TYPE=A>\n<LI>1st item\n"
+                                                "<LI>2nd item, etc\n</OL>");
+    QTest::newRow("OL blank start is filled")
+        << "mnuol" << "list2" << QStringList{"Text1= "}
+        << QByteArray("<OL START= >\n<LI>1st item\n<LI>2nd item, etc\n</OL>");
+}
+
+void TestListDialogs::output()
+{
+    QFETCH(QString, action);
+    QFETCH(QString, window);
+    QFETCH(QStringList, fields);
+    QFETCH(QByteArray, expected);
+
+    Program program;
+    QCOMPARE(okWith(program, action, window, fields), expected);
+    QVERIFY(!program.window(window)->isVisible());
+}
+
+void TestListDialogs::reopen_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QStringList>("fields");
+    QTest::addColumn<QString>("closeButton");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("UL empty after OK") << "mnul" << "list1" << QStringList{"Combo1=CIRCLE"}
+                                       << "Command2" << QStringList{"Combo1="};
+    QTest::newRow("UL kept after cancel") << "mnul" << "list1" << QStringList{"Combo1=CIRCLE"}
+                                          << "Command1" << QStringList{"Combo1=CIRCLE"};
+    QTest::newRow("OL empty after OK")
+        << "mnuol" << "list2" << QStringList{"Combo1=I", "Text1=4"} << "Command2"
+        << QStringList{"Combo1=", "Text1="};
+    QTest::newRow("OL kept after cancel")
+        << "mnuol" << "list2" << QStringList{"Combo1=I", "Text1=4"} << "Command1"
+        << QStringList{"Combo1=I", "Text1=4"};
+}
+
+void TestListDialogs::reopen()
+{
+    QFETCH(QString, action);
+    QFETCH(QString, window);
+    QFETCH(QStringList, fields);
+    QFETCH(QString, closeButton);
+    QFETCH(QStringList, expected);
+
+    Program program;
+    QCOMPARE(reopenedAfter(program, action, window, fields, closeButton), expected);
+}
+
+void TestListDialogs::tabOrder_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QStringList>("next");
+
+    QTest::newRow("UL") << "mnul" << "list1" << "Combo1" << QStringList{"Command1", "Command2"};
+    QTest::newRow("OL: Start before Type")
+        << "mnuol" << "list2" << "Text1" << QStringList{"Combo1", "Command1", "Command2"};
+}
+
+void TestListDialogs::tabOrder()
+{
+    QFETCH(QString, action);
+    QFETCH(QString, window);
+    QFETCH(QString, first);
+    QFETCH(QStringList, next);
+
+    Program program;
+    program.trigger(action);
+    QCOMPARE(tabStopsAfter(program.find<QWidget>(first, window), next.size()), next);
+}
+
+void TestListDialogs::olNoteShowsEachPartOnItsOwnLine()
+{
+    Program program;
+    program.trigger("mnuol");
+    auto note = program.find<QLabel>("Label3", "list2");
+    QVERIFY(note);
+    const QStringList lines{"",
+                            "NOTE:",
+                            "",
+                            "Type=A means Capital letters",
+                            "TYPE=a means small letters",
+                            "TYPE=I means large roman count",
+                            "TYPE=i means small roman count",
+                            "TYPE=1 means numeric count"};
+    QCOMPARE(note->text().split('\n'), lines);
+    QVERIFY(!note->text().contains('\r'));
+    // The label really is as tall as its lines: QLabel would show a CR on one line.
+    QVERIFY(note->sizeHint().height() >= lines.size() * note->fontMetrics().lineSpacing());
+    QVERIFY(note->isVisible());
+    QVERIFY(!program.find<QGroupBox>("Frame3", "list2")->isAncestorOf(note));
+}
+
+void TestListDialogs::onlyTheOlDialogIsResizable()
+{
+    Program program;
+    program.trigger("mnul");
+    program.trigger("mnuol");
+    QWidget *ul = program.window("list1");
+    QWidget *ol = program.window("list2");
+    QCOMPARE(ul->minimumSize(), ul->maximumSize());
+    QVERIFY(ol->minimumSize() != ol->maximumSize());
+    QVERIFY(ul->windowFlags().testFlag(Qt::Tool));
+    QVERIFY(!ol->windowFlags().testFlag(Qt::Tool));
+}
+
+QTEST_MAIN(TestListDialogs)
+#include "tst_listdialogs.moc"
