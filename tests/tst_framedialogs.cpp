@@ -1,4 +1,4 @@
-#include "support/dialogfields.h"
+#include "support/dialogtables.h"
 #include "support/program.h"
 
 #include <QGroupBox>
@@ -26,11 +26,7 @@ private slots:
 
 void TestFrameDialogs::opens_data()
 {
-    QTest::addColumn<QString>("opener");
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QString>("frame");
-    QTest::addColumn<QString>("frameCaption");
+    DialogTables::opensColumns();
 
     QTest::newRow("frameset menu") << "mnuframeset" << "frame1" << "Frameset" << "Frame2"
                                    << "Frameset...";
@@ -46,25 +42,12 @@ void TestFrameDialogs::opens_data()
 
 void TestFrameDialogs::opens()
 {
-    QFETCH(QString, opener);
-    QFETCH(QString, window);
-    QFETCH(QString, caption);
-    QFETCH(QString, frame);
-    QFETCH(QString, frameCaption);
-
-    Program program;
-    QWidget *dialog = openWith(program, opener, window);
-    QVERIFY(dialog);
-    QCOMPARE(dialog->windowTitle(), caption);
-    QCOMPARE(dialog->findChild<QGroupBox *>(frame)->title(), frameCaption);
+    DialogTables::checkOpens();
 }
 
 void TestFrameDialogs::output_data()
 {
-    QTest::addColumn<QString>("action");
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QStringList>("fields");
-    QTest::addColumn<QByteArray>("expected");
+    DialogTables::outputColumns();
 
     QTest::newRow("frameset empty") << "mnuframeset" << "frame1" << QStringList()
                                     << QByteArray("<FRAMESET>Frames\n</FRAMESET>");
@@ -111,23 +94,12 @@ void TestFrameDialogs::output_data()
 
 void TestFrameDialogs::output()
 {
-    QFETCH(QString, action);
-    QFETCH(QString, window);
-    QFETCH(QStringList, fields);
-    QFETCH(QByteArray, expected);
-
-    Program program;
-    QCOMPARE(okWith(program, action, window, fields), expected);
-    QVERIFY(!program.window(window)->isVisible());
+    DialogTables::checkOutput();
 }
 
 void TestFrameDialogs::reopen_data()
 {
-    QTest::addColumn<QString>("action");
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QStringList>("fields");
-    QTest::addColumn<QString>("closeButton");
-    QTest::addColumn<QStringList>("expected");
+    DialogTables::reopenColumns();
 
     const QStringList frameset{"Text1=50%,*", "Text2=*", "Text3=1", "Text4=FF0000"};
     QTest::newRow("frameset keeps rows and cols after OK")
@@ -151,22 +123,12 @@ void TestFrameDialogs::reopen_data()
 
 void TestFrameDialogs::reopen()
 {
-    QFETCH(QString, action);
-    QFETCH(QString, window);
-    QFETCH(QStringList, fields);
-    QFETCH(QString, closeButton);
-    QFETCH(QStringList, expected);
-
-    Program program;
-    QCOMPARE(reopenedAfter(program, action, window, fields, closeButton), expected);
+    DialogTables::checkReopen();
 }
 
 void TestFrameDialogs::tabOrder_data()
 {
-    QTest::addColumn<QString>("action");
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QString>("first");
-    QTest::addColumn<QStringList>("next");
+    DialogTables::tabOrderColumns();
 
     QTest::newRow("frameset: buttons after rows and cols")
         << "mnuframeset" << "frame1" << "Text1"
@@ -181,14 +143,7 @@ void TestFrameDialogs::tabOrder_data()
 
 void TestFrameDialogs::tabOrder()
 {
-    QFETCH(QString, action);
-    QFETCH(QString, window);
-    QFETCH(QString, first);
-    QFETCH(QStringList, next);
-
-    Program program;
-    program.trigger(action);
-    QCOMPARE(tabStopsAfter(program.find<QWidget>(first, window), next.size()), next);
+    DialogTables::checkTabOrder();
 }
 
 void TestFrameDialogs::framesetColour_data()

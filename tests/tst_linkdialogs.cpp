@@ -1,4 +1,4 @@
-#include "support/dialogfields.h"
+#include "support/dialogtables.h"
 #include "support/program.h"
 
 #include <QGroupBox>
@@ -23,42 +23,30 @@ private slots:
 
 void TestLinkDialogs::opens_data()
 {
-    QTest::addColumn<QString>("opener");
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QString>("frameCaption");
+    DialogTables::opensColumns();
 
-    QTest::newRow("anchor menu") << "mnuanchor" << "anchor1" << "Anchors / links"
+    QTest::newRow("anchor menu") << "mnuanchor" << "anchor1" << "Anchors / links" << "Frame3"
                                  << "Anchor / Link";
     QTest::newRow("anchor tab button") << "Command17(0)" << "anchor1" << "Anchors / links"
-                                       << "Anchor / Link";
-    QTest::newRow("image menu") << "mnuimages" << "img1" << "Image..." << "Images";
-    QTest::newRow("image insert menu") << "mnuimg2" << "img1" << "Image..." << "Images";
-    QTest::newRow("image tab button") << "Command17(6)" << "img1" << "Image..." << "Images";
-    QTest::newRow("embed menu") << "mnuembed" << "img2" << "Embed..." << "Embed";
-    QTest::newRow("embed tab button") << "Command17(7)" << "img2" << "Embed..." << "Embed";
+                                       << "Frame3" << "Anchor / Link";
+    QTest::newRow("image menu") << "mnuimages" << "img1" << "Image..." << "Frame3" << "Images";
+    QTest::newRow("image insert menu") << "mnuimg2" << "img1" << "Image..." << "Frame3"
+                                       << "Images";
+    QTest::newRow("image tab button") << "Command17(6)" << "img1" << "Image..." << "Frame3"
+                                      << "Images";
+    QTest::newRow("embed menu") << "mnuembed" << "img2" << "Embed..." << "Frame3" << "Embed";
+    QTest::newRow("embed tab button") << "Command17(7)" << "img2" << "Embed..." << "Frame3"
+                                      << "Embed";
 }
 
 void TestLinkDialogs::opens()
 {
-    QFETCH(QString, opener);
-    QFETCH(QString, window);
-    QFETCH(QString, caption);
-    QFETCH(QString, frameCaption);
-
-    Program program;
-    QWidget *dialog = openWith(program, opener, window);
-    QVERIFY(dialog);
-    QCOMPARE(dialog->windowTitle(), caption);
-    QCOMPARE(dialog->findChild<QGroupBox *>("Frame3")->title(), frameCaption);
+    DialogTables::checkOpens();
 }
 
 void TestLinkDialogs::output_data()
 {
-    QTest::addColumn<QString>("action");
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QStringList>("fields");
-    QTest::addColumn<QByteArray>("expected");
+    DialogTables::outputColumns();
 
     QTest::newRow("anchor empty") << "mnuanchor" << "anchor1" << QStringList()
                                   << QByteArray("<A>Your link here</A>");
@@ -97,23 +85,12 @@ void TestLinkDialogs::output_data()
 
 void TestLinkDialogs::output()
 {
-    QFETCH(QString, action);
-    QFETCH(QString, window);
-    QFETCH(QStringList, fields);
-    QFETCH(QByteArray, expected);
-
-    Program program;
-    QCOMPARE(okWith(program, action, window, fields), expected);
-    QVERIFY(!program.window(window)->isVisible());
+    DialogTables::checkOutput();
 }
 
 void TestLinkDialogs::reopen_data()
 {
-    QTest::addColumn<QString>("action");
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QStringList>("fields");
-    QTest::addColumn<QString>("closeButton");
-    QTest::addColumn<QStringList>("expected");
+    DialogTables::reopenColumns();
 
     const QStringList anchor{"Text1=a.htm", "Text2=n", "Text3=t", "Text4=m",
                              "Text5=f",     "Text6=r", "Text7=v"};
@@ -139,22 +116,12 @@ void TestLinkDialogs::reopen_data()
 
 void TestLinkDialogs::reopen()
 {
-    QFETCH(QString, action);
-    QFETCH(QString, window);
-    QFETCH(QStringList, fields);
-    QFETCH(QString, closeButton);
-    QFETCH(QStringList, expected);
-
-    Program program;
-    QCOMPARE(reopenedAfter(program, action, window, fields, closeButton), expected);
+    DialogTables::checkReopen();
 }
 
 void TestLinkDialogs::tabOrder_data()
 {
-    QTest::addColumn<QString>("action");
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QString>("first");
-    QTest::addColumn<QStringList>("next");
+    DialogTables::tabOrderColumns();
 
     QTest::newRow("anchor: left column, then right")
         << "mnuanchor" << "anchor1" << "Text1"
@@ -171,14 +138,7 @@ void TestLinkDialogs::tabOrder_data()
 
 void TestLinkDialogs::tabOrder()
 {
-    QFETCH(QString, action);
-    QFETCH(QString, window);
-    QFETCH(QString, first);
-    QFETCH(QStringList, next);
-
-    Program program;
-    program.trigger(action);
-    QCOMPARE(tabStopsAfter(program.find<QWidget>(first, window), next.size()), next);
+    DialogTables::checkTabOrder();
 }
 
 void TestLinkDialogs::everyImageOpenerShowsOneWindow()

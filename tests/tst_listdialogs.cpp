@@ -1,4 +1,4 @@
-#include "support/dialogfields.h"
+#include "support/dialogtables.h"
 #include "support/program.h"
 
 #include <QGroupBox>
@@ -24,34 +24,22 @@ private slots:
 
 void TestListDialogs::opens_data()
 {
-    QTest::addColumn<QString>("opener");
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QString>("caption");
+    DialogTables::opensColumns();
 
-    QTest::newRow("UL menu") << "mnul" << "list1" << "UL List";
-    QTest::newRow("UL tab button") << "Command17(1)" << "list1" << "UL List";
-    QTest::newRow("OL menu") << "mnuol" << "list2" << "OL List";
+    QTest::newRow("UL menu") << "mnul" << "list1" << "UL List" << "Frame3" << "UL List";
+    QTest::newRow("UL tab button") << "Command17(1)" << "list1" << "UL List" << "Frame3"
+                                   << "UL List";
+    QTest::newRow("OL menu") << "mnuol" << "list2" << "OL List" << "Frame3" << "OL List";
 }
 
 void TestListDialogs::opens()
 {
-    QFETCH(QString, opener);
-    QFETCH(QString, window);
-    QFETCH(QString, caption);
-
-    Program program;
-    QWidget *dialog = openWith(program, opener, window);
-    QVERIFY(dialog);
-    QCOMPARE(dialog->windowTitle(), caption);
-    QCOMPARE(dialog->findChild<QGroupBox *>("Frame3")->title(), caption);
+    DialogTables::checkOpens();
 }
 
 void TestListDialogs::output_data()
 {
-    QTest::addColumn<QString>("action");
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QStringList>("fields");
-    QTest::addColumn<QByteArray>("expected");
+    DialogTables::outputColumns();
 
     QTest::newRow("UL empty") << "mnul" << "list1" << QStringList()
                               << QByteArray("<UL>\n<LI>1st item\n<LI>2nd item, etc.\n</UL>");
@@ -79,23 +67,12 @@ void TestListDialogs::output_data()
 
 void TestListDialogs::output()
 {
-    QFETCH(QString, action);
-    QFETCH(QString, window);
-    QFETCH(QStringList, fields);
-    QFETCH(QByteArray, expected);
-
-    Program program;
-    QCOMPARE(okWith(program, action, window, fields), expected);
-    QVERIFY(!program.window(window)->isVisible());
+    DialogTables::checkOutput();
 }
 
 void TestListDialogs::reopen_data()
 {
-    QTest::addColumn<QString>("action");
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QStringList>("fields");
-    QTest::addColumn<QString>("closeButton");
-    QTest::addColumn<QStringList>("expected");
+    DialogTables::reopenColumns();
 
     QTest::newRow("UL empty after OK") << "mnul" << "list1" << QStringList{"Combo1=CIRCLE"}
                                        << "Command2" << QStringList{"Combo1="};
@@ -111,22 +88,12 @@ void TestListDialogs::reopen_data()
 
 void TestListDialogs::reopen()
 {
-    QFETCH(QString, action);
-    QFETCH(QString, window);
-    QFETCH(QStringList, fields);
-    QFETCH(QString, closeButton);
-    QFETCH(QStringList, expected);
-
-    Program program;
-    QCOMPARE(reopenedAfter(program, action, window, fields, closeButton), expected);
+    DialogTables::checkReopen();
 }
 
 void TestListDialogs::tabOrder_data()
 {
-    QTest::addColumn<QString>("action");
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QString>("first");
-    QTest::addColumn<QStringList>("next");
+    DialogTables::tabOrderColumns();
 
     QTest::newRow("UL") << "mnul" << "list1" << "Combo1" << QStringList{"Command1", "Command2"};
     QTest::newRow("OL: Start before Type")
@@ -135,14 +102,7 @@ void TestListDialogs::tabOrder_data()
 
 void TestListDialogs::tabOrder()
 {
-    QFETCH(QString, action);
-    QFETCH(QString, window);
-    QFETCH(QString, first);
-    QFETCH(QStringList, next);
-
-    Program program;
-    program.trigger(action);
-    QCOMPARE(tabStopsAfter(program.find<QWidget>(first, window), next.size()), next);
+    DialogTables::checkTabOrder();
 }
 
 void TestListDialogs::olNoteShowsEachPartOnItsOwnLine()

@@ -1,4 +1,4 @@
-#include "support/dialogfields.h"
+#include "support/dialogtables.h"
 #include "support/program.h"
 
 #include "dialogs/common/attributes.h"
