@@ -1,8 +1,10 @@
 #include "support/dialogtables.h"
 #include "support/program.h"
 
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
 
 // The UL and OL list dialogs: list skeletons with their type and start attributes.
 class TestListDialogs : public QObject
@@ -18,6 +20,8 @@ private slots:
     void reopen();
     void tabOrder_data();
     void tabOrder();
+    void typedTypeStaysAsTyped_data();
+    void typedTypeStaysAsTyped();
     void olNoteShowsEachPartOnItsOwnLine();
     void onlyTheOlDialogIsResizable();
 };
@@ -103,6 +107,50 @@ void TestListDialogs::tabOrder_data()
 void TestListDialogs::tabOrder()
 {
     DialogTables::checkTabOrder();
+}
+
+void TestListDialogs::typedTypeStaysAsTyped_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<bool>("enter");
+    QTest::addColumn<QByteArray>("expected");
+
+    // The lists hold both cases of a letter: small roman must not turn into large roman.
+    QTest::newRow("OL small roman") << "mnuol" << "list2" << "i" << false
+                                    << QByteArray("<OL TYPE=i>\n<LI>1st item\n"
+                                                  "<LI>2nd item, etc\n</OL>");
+    QTest::newRow("OL small roman, then Enter")
+        << "mnuol" << "list2" << "i" << true
+        << QByteArray("<OL TYPE=i>\n<LI>1st item\n<LI>2nd item, etc\n</OL>");
+    QTest::newRow("OL small letters") << "mnuol" << "list2" << "a" << false
+                                      << QByteArray("<OL TYPE=a>\n<LI>1st item\n"
+                                                    "<LI>2nd item, etc\n</OL>");
+    QTest::newRow("UL start of an item") << "mnul" << "list1" << "d" << false
+                                         << QByteArray("<UL TYPE=d>\n<LI>1st item\n"
+                                                       "<LI>2nd item, etc.\n</UL>");
+}
+
+void TestListDialogs::typedTypeStaysAsTyped()
+{
+    QFETCH(QString, action);
+    QFETCH(QString, window);
+    QFETCH(QString, keys);
+    QFETCH(bool, enter);
+    QFETCH(QByteArray, expected);
+
+    Program program;
+    program.show();
+    program.trigger(action);
+    QVERIFY(QTest::qWaitForWindowExposed(program.window(window)));
+    auto combo = program.find<QComboBox>("Combo1", window);
+    combo->setFocus();
+    QTest::keyClicks(combo, keys);
+    if (enter)
+        QTest::keyClick(combo, Qt::Key_Return);
+    QTest::mouseClick(program.find<QPushButton>("Command2", window), Qt::LeftButton);
+    QCOMPARE(program.bytes(), expected);
 }
 
 void TestListDialogs::olNoteShowsEachPartOnItsOwnLine()

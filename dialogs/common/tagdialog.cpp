@@ -30,6 +30,9 @@ QComboBox *makeCombo(const QString &name, const QStringList &items, const QStrin
     combo->setEditable(true);
     // Enter in the edit field must not grow the list.
     combo->setInsertPolicy(QComboBox::NoInsert);
+    // The text counts exactly as typed: the default completer would turn a typed "i"
+    // into the list's "I" and a typed "d" into "DISC".
+    combo->setCompleter(nullptr);
     combo->addItems(items);
     combo->setCurrentIndex(-1);
     combo->setEditText(start);
