@@ -1,3 +1,4 @@
+#include "support/dialogtables.h"
 #include "support/program.h"
 
 #include "dialogs/common/attributes.h"
@@ -7,19 +8,6 @@
 
 // The pattern every tag dialog shares, seen through Is Index and Next Id, and the
 // attribute rule and colour choice they build on.
-namespace {
-QStringList tabStopsAfter(QWidget *widget, int count)
-{
-    QStringList names;
-    while (names.size() < count) {
-        widget = widget->nextInFocusChain();
-        if (widget->focusPolicy() & Qt::TabFocus)
-            names << widget->objectName();
-    }
-    return names;
-}
-} // namespace
-
 class TestTagDialogs : public QObject
 {
     Q_OBJECT

@@ -30,6 +30,9 @@ QComboBox *makeCombo(const QString &name, const QStringList &items, const QStrin
     combo->setEditable(true);
     // Enter in the edit field must not grow the list.
     combo->setInsertPolicy(QComboBox::NoInsert);
+    // The text counts exactly as typed: the default completer would turn a typed "i"
+    // into the list's "I" and a typed "d" into "DISC".
+    combo->setCompleter(nullptr);
     combo->addItems(items);
     combo->setCurrentIndex(-1);
     combo->setEditText(start);
@@ -57,6 +60,18 @@ QLabel *makeLabel(const QString &name, const QString &caption)
     auto label = new QLabel(caption);
     label->setObjectName(name);
     return label;
+}
+
+void clearFields(std::initializer_list<QWidget *> fields)
+{
+    for (QWidget *field : fields) {
+        if (auto text = qobject_cast<QLineEdit *>(field)) {
+            text->clear();
+        } else if (auto combo = qobject_cast<QComboBox *>(field)) {
+            combo->setCurrentIndex(-1);
+            combo->clearEditText();
+        }
+    }
 }
 
 void clearOption(QRadioButton *option)
@@ -94,6 +109,7 @@ TagDialog::TagDialog(Form1 &form, const DialogSetup &setup)
     , m_clientTwips(setup.clientTwips)
     , m_resizable(setup.resizable)
     , m_grid(new QGridLayout)
+    , m_frameRow(new QHBoxLayout)
     , m_ok(new QPushButton(QStringLiteral("&Ok")))
     , m_cancel(new QPushButton(QStringLiteral("C&ancel")))
 {
@@ -105,13 +121,14 @@ TagDialog::TagDialog(Form1 &form, const DialogSetup &setup)
                                          | Qt::MSWindowsFixedSizeDialogHint);
 
     auto layout = new QVBoxLayout(this);
+    layout->addLayout(m_frameRow, 1);
     if (setup.frameCaption.isEmpty()) {
-        layout->addLayout(m_grid);
+        m_frameRow->addLayout(m_grid);
     } else {
         auto frame = new QGroupBox(setup.frameCaption);
         frame->setObjectName(setup.frameName);
         frame->setLayout(m_grid);
-        layout->addWidget(frame, 1);
+        m_frameRow->addWidget(frame, 1);
     }
 
     m_ok->setObjectName(setup.okName);
@@ -190,6 +207,25 @@ QPushButton *TagDialog::addColourButton(const QString &name, const QString &capt
     return button;
 }
 
+void TagDialog::widen(std::initializer_list<QWidget *> fields, int columns)
+{
+    for (QWidget *field : fields) {
+        const int index = m_grid->indexOf(field);
+        int row = 0;
+        int column = 0;
+        int rows = 0;
+        int oldColumns = 0;
+        m_grid->getItemPosition(index, &row, &column, &rows, &oldColumns);
+        delete m_grid->takeAt(index);
+        m_grid->addWidget(field, row, column, rows, columns);
+    }
+}
+
+void TagDialog::addBesideFrame(QWidget *widget)
+{
+    m_frameRow->addWidget(widget);
+}
+
 void TagDialog::setTabOrder(std::initializer_list<QWidget *> widgets)
 {
     m_firstStop = *widgets.begin();
@@ -226,9 +262,10 @@ void TagDialog::fitOnce()
     if (!m_firstStop) {
         QWidget *previous = nullptr;
         for (QWidget *widget : findChildren<QWidget *>()) {
-            // A combo box's edit field and list window follow the combo box itself.
+            // A combo box's edit field passes its focus on to the box, and its list
+            // is a window of its own: neither is a stop of this window's Tab order.
             if (widget == m_ok || widget == m_cancel || !(widget->focusPolicy() & Qt::TabFocus)
-                || widget->window() != this || qobject_cast<QComboBox *>(widget->parentWidget()))
+                || widget->focusProxy() || widget->window() != this)
                 continue;
             if (previous)
                 QWidget::setTabOrder(previous, widget);

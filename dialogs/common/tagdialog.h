@@ -13,6 +13,7 @@ class QCheckBox;
 class QComboBox;
 class QGridLayout;
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -72,6 +73,11 @@ protected:
     QPushButton *addColourButton(const QString &name, const QString &caption,
                                  QLineEdit *field, int row, int column);
 
+    // Lets fields placed by the helpers reach over the next columns of their rows.
+    void widen(std::initializer_list<QWidget *> fields, int columns);
+    // A widget that stands right of the frame, outside it.
+    void addBesideFrame(QWidget *widget);
+
     QGridLayout *grid() const { return m_grid; }
     QPushButton *okButton() const { return m_ok; }
     QPushButton *cancelButton() const { return m_cancel; }
@@ -91,6 +97,7 @@ private:
     bool m_fitted = false;
     QWidget *m_firstStop = nullptr; // where the keyboard starts; set by setTabOrder
     QGridLayout *m_grid;
+    QHBoxLayout *m_frameRow;
     QPushButton *m_ok;
     QPushButton *m_cancel;
 };
@@ -101,6 +108,8 @@ QComboBox *makeCombo(const QString &name, const QStringList &items, const QStrin
 QCheckBox *makeCheck(const QString &name, const QString &caption, bool checked = false);
 QRadioButton *makeOption(const QString &name, const QString &caption, bool selected = false);
 QLabel *makeLabel(const QString &name, const QString &caption);
+// Empties text boxes and the edit texts of combo boxes, as a dialog's reset does.
+void clearFields(std::initializer_list<QWidget *> fields);
 // Clears an option button, which a click never does.
 void clearOption(QRadioButton *option);
 // Fills field with the chosen colour's code; a cancelled choice leaves it as it was.
