@@ -78,6 +78,7 @@ TagDialog::TagDialog(Form1 &form, const DialogSetup &setup)
     , m_form(form)
     , m_clientTwips(setup.clientTwips)
     , m_resizable(setup.resizable)
+    , m_layout(new QVBoxLayout(this))
     , m_grid(new QGridLayout)
     , m_ok(new QPushButton(QStringLiteral("&Ok")))
     , m_cancel(new QPushButton(QStringLiteral("C&ancel")))
@@ -89,14 +90,13 @@ TagDialog::TagDialog(Form1 &form, const DialogSetup &setup)
                                          | Qt::WindowCloseButtonHint
                                          | Qt::MSWindowsFixedSizeDialogHint);
 
-    auto layout = new QVBoxLayout(this);
     if (setup.frameCaption.isEmpty()) {
-        layout->addLayout(m_grid);
+        m_layout->addLayout(m_grid);
     } else {
         auto frame = new QGroupBox(setup.frameCaption);
         frame->setObjectName(setup.frameName);
         frame->setLayout(m_grid);
-        layout->addWidget(frame, 1);
+        m_layout->addWidget(frame, 1);
     }
 
     m_ok->setObjectName(setup.okName);
@@ -107,7 +107,7 @@ TagDialog::TagDialog(Form1 &form, const DialogSetup &setup)
     buttons->addStretch();
     buttons->addWidget(m_ok);
     buttons->addWidget(m_cancel);
-    layout->addLayout(buttons);
+    m_layout->addLayout(buttons);
 }
 
 void TagDialog::ok()
@@ -175,7 +175,30 @@ QPushButton *TagDialog::addColourButton(const QString &name, const QString &capt
     return button;
 }
 
+QGroupBox *TagDialog::addFrame(const QString &name, const QString &caption)
+{
+    auto frame = new QGroupBox(caption);
+    frame->setObjectName(name);
+    m_grid = new QGridLayout(frame);
+    // The buttons' row stays last.
+    m_layout->insertWidget(m_layout->count() - 1, frame, 1);
+    return frame;
+}
+
 void TagDialog::setTabOrder(std::initializer_list<QWidget *> widgets)
+{
+    setTabOrder(QList<QWidget *>(widgets));
+}
+
+void TagDialog::setTabOrder(const QStringList &names)
+{
+    QList<QWidget *> widgets;
+    for (const QString &name : names)
+        widgets << findChild<QWidget *>(name);
+    setTabOrder(widgets);
+}
+
+void TagDialog::setTabOrder(const QList<QWidget *> &widgets)
 {
     m_ownTabOrder = true;
     QWidget *previous = nullptr;

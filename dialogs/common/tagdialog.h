@@ -17,6 +17,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QVBoxLayout;
 
 // What a tag dialog's window looks like: its name, caption, group frame and buttons.
 struct DialogSetup
@@ -72,11 +73,18 @@ protected:
     QPushButton *addColourButton(const QString &name, const QString &caption,
                                  QLineEdit *field, int row, int column);
 
+    // Starts another group frame below the fields so far; the add helpers and grid()
+    // fill it from then on.
+    QGroupBox *addFrame(const QString &name, const QString &caption);
+
     QGridLayout *grid() const { return m_grid; }
     QPushButton *okButton() const { return m_ok; }
     QPushButton *cancelButton() const { return m_cancel; }
     // Keyboard order for dialogs whose order is not "fields, then C&ancel, then &Ok".
     void setTabOrder(std::initializer_list<QWidget *> widgets);
+    void setTabOrder(const QList<QWidget *> &widgets);
+    // The same by the widgets' object names, for dialogs that keep their order as data.
+    void setTabOrder(const QStringList &names);
 
     void showEvent(QShowEvent *event) override;
 
@@ -88,6 +96,7 @@ private:
     bool m_resizable;
     bool m_fitted = false;
     bool m_ownTabOrder = false;
+    QVBoxLayout *m_layout;
     QGridLayout *m_grid;
     QPushButton *m_ok;
     QPushButton *m_cancel;
