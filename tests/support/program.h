@@ -44,3 +44,6 @@ public:
 };
 
 void initResources();
+// The names of the widgets that count presses of Tab reach from start on, in start's
+// window; a combo box stands for its edit field.
+QStringList tabStopsFrom(QWidget *start, int count);
