@@ -266,6 +266,7 @@ void TestTables::tabOrder()
     Program program;
     program.trigger(menuItem);
     QCOMPARE(program.window(window)->windowTitle(), caption);
+    QCOMPARE(focusIn(program.window(window)), first);
     QCOMPARE(tabStopsFrom(program.find<QWidget>(first, window), following.size()), following);
 }
 

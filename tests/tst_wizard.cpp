@@ -300,6 +300,7 @@ void TestWizard::tabOrder()
     program.trigger("mnuhtmlwiz2");
     QWidget *wizard = program.window("htmlwiz1");
     QCOMPARE(wizard->windowTitle(), QString("New HTML Document Wizard"));
+    QCOMPARE(focusIn(wizard), QString("Check1"));
     QCOMPARE(tabStopsFrom(program.find<QWidget>("Check1", "htmlwiz1"), 20),
              QStringList({"Combo1", "Text1", "Check2", "Text2", "Text3", "Text4", "Text5",
                           "Text6", "Text7", "Check3", "Check4", "Check5", "Text8", "Command1",

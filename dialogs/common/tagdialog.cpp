@@ -201,6 +201,7 @@ void TagDialog::setTabOrder(const QStringList &names)
 void TagDialog::setTabOrder(const QList<QWidget *> &widgets)
 {
     m_ownTabOrder = true;
+    m_firstInOrder = widgets.isEmpty() ? nullptr : widgets.first();
     QWidget *previous = nullptr;
     for (QWidget *widget : widgets) {
         if (previous)
@@ -228,12 +229,20 @@ void TagDialog::fitOnce()
                 continue;
             if (previous)
                 QWidget::setTabOrder(previous, widget);
+            else
+                m_firstInOrder = widget;
             previous = widget;
         }
         if (previous)
             QWidget::setTabOrder(previous, m_cancel);
+        else
+            m_firstInOrder = m_cancel;
         QWidget::setTabOrder(m_cancel, m_ok);
     }
+    // The focus chain starts wherever the reordering left it, often on "&Ok", where a
+    // stray Space would insert at once; the first show starts at the top of the order.
+    if (m_firstInOrder)
+        m_firstInOrder->setFocus();
     resize(twipsSize(m_clientTwips.width(), m_clientTwips.height()).expandedTo(sizeHint()));
     if (!m_resizable)
         setFixedSize(size());

@@ -96,6 +96,7 @@ private:
     bool m_resizable;
     bool m_fitted = false;
     bool m_ownTabOrder = false;
+    QWidget *m_firstInOrder = nullptr;
     QVBoxLayout *m_layout;
     QGridLayout *m_grid;
     QPushButton *m_ok;

@@ -82,3 +82,9 @@ QStringList tabStopsFrom(QWidget *start, int count)
     }
     return names;
 }
+
+QString focusIn(QWidget *window)
+{
+    QWidget *focus = window->focusWidget();
+    return focus ? focus->objectName() : QStringLiteral("(nothing)");
+}
