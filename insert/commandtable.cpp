@@ -1,6 +1,7 @@
 #include "commandtable.h"
 
 #include "app/form1.h"
+#include "dialogs/wizard/openwizard.h"
 
 Handler inserts(const QString &text)
 {
@@ -158,7 +159,7 @@ MenuItem insertMenu()
 MenuItem toolsMenu()
 {
     return submenu("mnuwiz", "&Tools...", {
-        command("mnuhtmlwiz2", "New HTML Wizard...", {}, Qt::CTRL | Qt::Key_H),
+        command("mnuhtmlwiz2", "New HTML Wizard...", openWizard, Qt::CTRL | Qt::Key_H),
         separator("mnunull333"),
         command("mnucolorpicker", "&Color Picker...", {}, Qt::CTRL | Qt::Key_P),
         command("mnusp", "&Special Characters...", shows("special1"), Qt::CTRL | Qt::Key_K),

@@ -108,6 +108,7 @@ TagDialog::TagDialog(Form1 &form, const DialogSetup &setup)
     , m_form(form)
     , m_clientTwips(setup.clientTwips)
     , m_resizable(setup.resizable)
+    , m_layout(new QVBoxLayout(this))
     , m_grid(new QGridLayout)
     , m_frameRow(new QHBoxLayout)
     , m_ok(new QPushButton(QStringLiteral("&Ok")))
@@ -120,8 +121,7 @@ TagDialog::TagDialog(Form1 &form, const DialogSetup &setup)
                                          | Qt::WindowCloseButtonHint
                                          | Qt::MSWindowsFixedSizeDialogHint);
 
-    auto layout = new QVBoxLayout(this);
-    layout->addLayout(m_frameRow, 1);
+    m_layout->addLayout(m_frameRow, 1);
     if (setup.frameCaption.isEmpty()) {
         m_frameRow->addLayout(m_grid);
     } else {
@@ -139,7 +139,7 @@ TagDialog::TagDialog(Form1 &form, const DialogSetup &setup)
     buttons->addStretch();
     buttons->addWidget(m_ok);
     buttons->addWidget(m_cancel);
-    layout->addLayout(buttons);
+    m_layout->addLayout(buttons);
 }
 
 void TagDialog::ok()
@@ -226,9 +226,32 @@ void TagDialog::addBesideFrame(QWidget *widget)
     m_frameRow->addWidget(widget);
 }
 
+QGroupBox *TagDialog::addFrame(const QString &name, const QString &caption)
+{
+    auto frame = new QGroupBox(caption);
+    frame->setObjectName(name);
+    m_grid = new QGridLayout(frame);
+    // The buttons' row stays last.
+    m_layout->insertWidget(m_layout->count() - 1, frame, 1);
+    return frame;
+}
+
 void TagDialog::setTabOrder(std::initializer_list<QWidget *> widgets)
 {
-    m_firstStop = *widgets.begin();
+    setTabOrder(QList<QWidget *>(widgets));
+}
+
+void TagDialog::setTabOrder(const QStringList &names)
+{
+    QList<QWidget *> widgets;
+    for (const QString &name : names)
+        widgets << findChild<QWidget *>(name);
+    setTabOrder(widgets);
+}
+
+void TagDialog::setTabOrder(const QList<QWidget *> &widgets)
+{
+    m_firstStop = widgets.isEmpty() ? nullptr : widgets.first();
     QWidget *previous = nullptr;
     for (QWidget *widget : widgets) {
         if (previous)

@@ -18,6 +18,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QVBoxLayout;
 
 // What a tag dialog's window looks like: its name, caption, group frame and buttons.
 struct DialogSetup
@@ -77,12 +78,18 @@ protected:
     void widen(std::initializer_list<QWidget *> fields, int columns);
     // A widget that stands right of the frame, outside it.
     void addBesideFrame(QWidget *widget);
+    // Starts another group frame below the fields so far; the add helpers and grid()
+    // fill it from then on.
+    QGroupBox *addFrame(const QString &name, const QString &caption);
 
     QGridLayout *grid() const { return m_grid; }
     QPushButton *okButton() const { return m_ok; }
     QPushButton *cancelButton() const { return m_cancel; }
     // Keyboard order for dialogs whose order is not "fields, then C&ancel, then &Ok".
     void setTabOrder(std::initializer_list<QWidget *> widgets);
+    void setTabOrder(const QList<QWidget *> &widgets);
+    // The same by the widgets' object names, for dialogs that keep their order as data.
+    void setTabOrder(const QStringList &names);
     // Widens a widget already on the frame's grid to the given number of columns.
     void spanColumns(QWidget *widget, int columns);
 
@@ -96,6 +103,7 @@ private:
     bool m_resizable;
     bool m_fitted = false;
     QWidget *m_firstStop = nullptr; // where the keyboard starts; set by setTabOrder
+    QVBoxLayout *m_layout;
     QGridLayout *m_grid;
     QHBoxLayout *m_frameRow;
     QPushButton *m_ok;

@@ -1,6 +1,10 @@
 #include "insert/windows.h"
 
+#include "htmlwiz1.h"
+
 std::vector<WindowEntry> wizardWindows()
 {
-    return {};
+    return {
+        {"htmlwiz1", createFor<htmlwiz1>},
+    };
 }
