@@ -1,6 +1,6 @@
 #include "tagdialog.h"
 
-#include "twips.h"
+#include "toolwindow.h"
 
 #include "app/commondialogs.h"
 #include "app/form1.h"
@@ -82,12 +82,7 @@ TagDialog::TagDialog(Form1 &form, const DialogSetup &setup)
     , m_ok(new QPushButton(QStringLiteral("&Ok")))
     , m_cancel(new QPushButton(QStringLiteral("C&ancel")))
 {
-    setObjectName(setup.name);
-    setWindowTitle(setup.caption);
-    setWindowFlags(setup.resizable ? Qt::Window
-                                   : Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                                         | Qt::WindowCloseButtonHint
-                                         | Qt::MSWindowsFixedSizeDialogHint);
+    makeToolWindow(this, setup.name, setup.caption, setup.resizable);
 
     auto layout = new QVBoxLayout(this);
     if (setup.frameCaption.isEmpty()) {
@@ -178,12 +173,7 @@ QPushButton *TagDialog::addColourButton(const QString &name, const QString &capt
 void TagDialog::setTabOrder(std::initializer_list<QWidget *> widgets)
 {
     m_ownTabOrder = true;
-    QWidget *previous = nullptr;
-    for (QWidget *widget : widgets) {
-        if (previous)
-            QWidget::setTabOrder(previous, widget);
-        previous = widget;
-    }
+    setTabChain(widgets);
 }
 
 void TagDialog::showEvent(QShowEvent *event)
@@ -211,7 +201,5 @@ void TagDialog::fitOnce()
             QWidget::setTabOrder(previous, m_cancel);
         QWidget::setTabOrder(m_cancel, m_ok);
     }
-    resize(twipsSize(m_clientTwips.width(), m_clientTwips.height()).expandedTo(sizeHint()));
-    if (!m_resizable)
-        setFixedSize(size());
+    fitToTwips(this, m_clientTwips, m_resizable);
 }

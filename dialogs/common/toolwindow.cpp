@@ -1,0 +1,41 @@
+#include "toolwindow.h"
+
+#include "twips.h"
+
+#include <QPushButton>
+#include <QWidget>
+
+void makeToolWindow(QWidget *window, const QString &name, const QString &caption, bool resizable)
+{
+    window->setObjectName(name);
+    window->setWindowTitle(caption);
+    window->setWindowFlags(resizable ? Qt::Window
+                                     : Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                                           | Qt::WindowCloseButtonHint
+                                           | Qt::MSWindowsFixedSizeDialogHint);
+}
+
+void fitToTwips(QWidget *window, const QSize &clientTwips, bool resizable)
+{
+    window->resize(
+        twipsSize(clientTwips.width(), clientTwips.height()).expandedTo(window->sizeHint()));
+    if (!resizable)
+        window->setFixedSize(window->size());
+}
+
+QPushButton *makeButton(const QString &name, const QString &caption)
+{
+    auto button = new QPushButton(caption);
+    button->setObjectName(name);
+    return button;
+}
+
+void setTabChain(std::initializer_list<QWidget *> widgets)
+{
+    QWidget *previous = nullptr;
+    for (QWidget *widget : widgets) {
+        if (previous)
+            QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
+}
