@@ -1,6 +1,8 @@
+#include "special1.h"
+
 #include "insert/windows.h"
 
 std::vector<WindowEntry> paletteWindows()
 {
-    return {};
+    return {{"special1", createFor<special1>}};
 }
