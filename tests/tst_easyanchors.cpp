@@ -3,6 +3,7 @@
 #include "app/installfolder.h"
 #include "insert/easy1.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -33,6 +34,7 @@ private slots:
     void rootFolderGetsOneSeparator();
     void folderChangeAfterFileClick();
     void twoAdds();
+    void accessKeysWorkInsideTheWindow();
     void reopeningKeepsEverything();
     void vanishedFolderLeavesWindowUsable();
     void unreadableFolderLeavesWindowUsable();
@@ -171,6 +173,7 @@ void TestEasyAnchors::firstShow()
     QTreeWidgetItem *current = folders(program)->currentItem();
     QCOMPARE(current->text(0), QFileInfo(m_start).fileName());
     QCOMPARE(subfolders(current), QStringList({"empty", "sub"}));
+    QVERIFY(!folders(program)->visualItemRect(current->child(1)).isEmpty());
     QCOMPARE(texts(files(program)), QStringList({"about.htm", "index.htm"}));
     QVERIFY(files(program)->selectedItems().isEmpty());
     QCOMPARE(textBox(program)->text(), QString("Quillet Init Directory"));
@@ -274,6 +277,21 @@ void TestEasyAnchors::twoAdds()
     const QByteArray one = anchor(path("/index.htm"), path("/index.htm"));
     QCOMPARE(program.bytes(), one + one);
     QVERIFY(program.window("easy1")->isVisible());
+}
+
+void TestEasyAnchors::accessKeysWorkInsideTheWindow()
+{
+    Program program;
+    program.show();
+    program.trigger("mnueasy");
+    QWidget *window = program.window("easy1");
+    QTRY_COMPARE(QApplication::activeWindow(), window);
+    clickFile(program, "index.htm");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_L, Qt::AltModifier);
+    QTRY_COMPARE(program.bytes(), anchor(path("/index.htm"), path("/index.htm")));
+    QCOMPARE(textBox(program)->text(), path("/index.htm"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::AltModifier);
+    QTRY_VERIFY(!window->isVisible());
 }
 
 void TestEasyAnchors::reopeningKeepsEverything()

@@ -9,8 +9,10 @@ void makeToolWindow(QWidget *window, const QString &name, const QString &caption
 {
     window->setObjectName(name);
     window->setWindowTitle(caption);
+    // Not Qt::Tool: Qt keeps the main window's shortcuts live inside a tool window, so an
+    // access key both windows use ("Bo&ldItalic", "Add &Link To Document") would do nothing.
     window->setWindowFlags(resizable ? Qt::Window
-                                     : Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                                     : Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                                            | Qt::WindowCloseButtonHint
                                            | Qt::MSWindowsFixedSizeDialogHint);
 }

@@ -9,7 +9,8 @@ class QPushButton;
 class QWidget;
 
 // The frame of the program's small windows: a modeless window of the main window with
-// a thin title bar and, unless resizable, no minimise or maximise buttons.
+// its own access keys and, unless resizable, a fixed size and no minimise or maximise
+// buttons.
 void makeToolWindow(QWidget *window, const QString &name, const QString &caption,
                     bool resizable = false);
 // The first size: the client size in twips, grown where the contents need more room;
