@@ -25,6 +25,7 @@ class TestEasyAnchors : public QObject
 
 private slots:
     void init();
+    void cleanup();
     void joinPath_data();
     void joinPath();
     void firstShow();
@@ -127,6 +128,11 @@ void TestEasyAnchors::init()
     writeFile(m_start + "/index.htm");
     writeFile(m_start + "/about.htm");
     writeFile(m_start + "/sub/page.htm");
+}
+
+void TestEasyAnchors::cleanup()
+{
+    m_data.reset();
 }
 
 void TestEasyAnchors::joinPath_data()
