@@ -97,14 +97,17 @@ Editor::Editor(QWidget *parent)
     }
     setDisplayFont(font);
 
-    m_area->inputHandled = [this] { noticeSelection(); };
+    m_area->inputHandled = [this] {
+        keepStrikeOut();
+        noticeSelection();
+    };
     m_area->rightButtonPressed = [this](const QPoint &at) { emit rightButtonPressed(at); };
     m_area->fileDropped = [this](const QString &file) { emit fileDropped(file); };
     connect(m_area, &QsciScintilla::SCN_UPDATEUI, this, [this](int updated) {
         if (updated & QsciScintilla::SC_UPDATE_SELECTION)
             noticeSelection();
-        if ((updated & QsciScintilla::SC_UPDATE_CONTENT) && m_font.strikeOut())
-            coverWithStrikeOut();
+        if (updated & QsciScintilla::SC_UPDATE_CONTENT)
+            keepStrikeOut();
     });
     connect(m_area, &QsciScintilla::SCN_CHARADDED, this, [this] { emit characterTyped(); });
     // Only the "about to change" notifications: QScintilla answers the others with work
@@ -126,6 +129,7 @@ void Editor::putSelectedText(const QString &text)
     const long end = m_area->SendScintilla(QsciScintilla::SCI_GETTARGETEND);
     m_area->SendScintilla(QsciScintilla::SCI_GOTOPOS, end);
     m_area->SendScintilla(QsciScintilla::SCI_ENDUNDOACTION);
+    keepStrikeOut();
     announceSelection();
 }
 
@@ -226,8 +230,7 @@ bool Editor::load(QIODevice &device)
         m_area->setDocument(previous);
     }
     m_area->SendScintilla(QsciScintilla::SCI_SETWRAPMODE, wrap);
-    if (m_font.strikeOut())
-        coverWithStrikeOut();
+    keepStrikeOut();
     m_lastSelection = currentSelection();
     m_loading = false;
     return complete;
@@ -261,7 +264,7 @@ void Editor::setDisplayFont(const QFont &font)
     m_lexer->setFont(font, -1);
     m_area->setFont(font);
     if (font.strikeOut())
-        coverWithStrikeOut();
+        keepStrikeOut();
     else
         m_area->clearIndicatorRange(0, 0, m_area->lines(), 0, strikeIndicator);
 }
@@ -321,8 +324,10 @@ QString Editor::decode(const char *data, long length) const
     return isUtf8() ? QString::fromUtf8(data, length) : QString::fromLatin1(data, length);
 }
 
-void Editor::coverWithStrikeOut()
+void Editor::keepStrikeOut()
 {
+    if (!m_font.strikeOut())
+        return;
     const long length = m_area->SendScintilla(QsciScintilla::SCI_GETLENGTH);
     const bool covered
         = m_area->SendScintilla(QsciScintilla::SCI_INDICATORVALUEAT, strikeIndicator, 0L) != 0

@@ -67,7 +67,8 @@ private:
     void announceSelection();
     QByteArray encode(const QString &text) const;
     QString decode(const char *data, long length) const;
-    void coverWithStrikeOut();
+    // Strikethrough is an indicator, so text added later must be covered again.
+    void keepStrikeOut();
 
     TextArea *m_area;
     QsciLexerHTML *m_lexer;

@@ -1,4 +1,5 @@
 #include "commandtable.h"
+#include "colourpicker.h"
 
 #include "app/form1.h"
 #include "dialogs/wizard/openwizard.h"
@@ -161,7 +162,7 @@ MenuItem toolsMenu()
     return submenu("mnuwiz", "&Tools...", {
         command("mnuhtmlwiz2", "New HTML Wizard...", openWizard, Qt::CTRL | Qt::Key_H),
         separator("mnunull333"),
-        command("mnucolorpicker", "&Color Picker...", {}, Qt::CTRL | Qt::Key_P),
+        command("mnucolorpicker", "&Color Picker...", pickColour, Qt::CTRL | Qt::Key_P),
         command("mnusp", "&Special Characters...", shows("special1"), Qt::CTRL | Qt::Key_K),
         command("mnueasy", "&Easy Anchors...", shows("easy1"), Qt::CTRL | Qt::Key_A),
     });

@@ -1,6 +1,9 @@
+#include "easy1.h"
+#include "special1.h"
+
 #include "insert/windows.h"
 
 std::vector<WindowEntry> paletteWindows()
 {
-    return {};
+    return {{"special1", createFor<special1>}, {"easy1", createFor<easy1>}};
 }

@@ -184,8 +184,8 @@ void TestListDialogs::onlyTheOlDialogIsResizable()
     QWidget *ol = program.window("list2");
     QCOMPARE(ul->minimumSize(), ul->maximumSize());
     QVERIFY(ol->minimumSize() != ol->maximumSize());
-    QVERIFY(ul->windowFlags().testFlag(Qt::Tool));
-    QVERIFY(!ol->windowFlags().testFlag(Qt::Tool));
+    QVERIFY(ul->windowFlags().testFlag(Qt::MSWindowsFixedSizeDialogHint));
+    QVERIFY(!ol->windowFlags().testFlag(Qt::MSWindowsFixedSizeDialogHint));
 }
 
 QTEST_MAIN(TestListDialogs)

@@ -1,6 +1,6 @@
 #include "tagdialog.h"
 
-#include "twips.h"
+#include "toolwindow.h"
 
 #include "app/commondialogs.h"
 #include "app/form1.h"
@@ -114,12 +114,7 @@ TagDialog::TagDialog(Form1 &form, const DialogSetup &setup)
     , m_ok(new QPushButton(QStringLiteral("&Ok")))
     , m_cancel(new QPushButton(QStringLiteral("C&ancel")))
 {
-    setObjectName(setup.name);
-    setWindowTitle(setup.caption);
-    setWindowFlags(setup.resizable ? Qt::Window
-                                   : Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                                         | Qt::WindowCloseButtonHint
-                                         | Qt::MSWindowsFixedSizeDialogHint);
+    makeToolWindow(this, setup.name, setup.caption, setup.resizable);
 
     m_layout->addLayout(m_frameRow, 1);
     if (setup.frameCaption.isEmpty()) {
@@ -252,12 +247,7 @@ void TagDialog::setTabOrder(const QStringList &names)
 void TagDialog::setTabOrder(const QList<QWidget *> &widgets)
 {
     m_firstStop = widgets.isEmpty() ? nullptr : widgets.first();
-    QWidget *previous = nullptr;
-    for (QWidget *widget : widgets) {
-        if (previous)
-            QWidget::setTabOrder(previous, widget);
-        previous = widget;
-    }
+    setTabChain(widgets);
 }
 
 void TagDialog::spanColumns(QWidget *widget, int columns)
@@ -304,7 +294,5 @@ void TagDialog::fitOnce()
     }
     // The first stop of the order has the keyboard when the dialog opens.
     m_firstStop->setFocus();
-    resize(twipsSize(m_clientTwips.width(), m_clientTwips.height()).expandedTo(sizeHint()));
-    if (!m_resizable)
-        setFixedSize(size());
+    fitToTwips(this, m_clientTwips, m_resizable);
 }
