@@ -201,7 +201,7 @@ void TagDialog::fitOnce()
         QWidget *previous = nullptr;
         for (QWidget *widget : findChildren<QWidget *>()) {
             if (widget == m_ok || widget == m_cancel || !(widget->focusPolicy() & Qt::TabFocus)
-                || qobject_cast<QComboBox *>(widget->parentWidget()))
+                || qobject_cast<QComboBox *>(widget->parentWidget()) || widget->window() != this)
                 continue;
             if (previous)
                 QWidget::setTabOrder(previous, widget);
