@@ -22,6 +22,8 @@ formss2::formss2(Form1 &form)
     Text4 = addText("Text4", {"Label1(4)", "Maxlength:"}, 0, 2);
     Option1 = makeOption("Option1", "Checked (only if TYPE=CHECKBOX)");
     grid()->addWidget(Option1, 1, 2, 1, 2);
+    // Qt lets a click clear an option button that has no partner; this one stays selected.
+    connect(Option1, &QRadioButton::clicked, this, [this] { Option1->setChecked(true); });
     Text5 = addText("Text5", {"Label1(6)", "Src:"}, 2, 2);
     Combo2 = addCombo("Combo2", {"Label1(7)", "Align:"}, alignments, 3, 2);
     setTabOrder({Option1, Combo1, Combo2, Text1, Text2, Text3, Text4, Text5, cancelButton(),

@@ -3,7 +3,7 @@
 #include "dialogs/common/tagdialog.h"
 
 // INPUT: a start tag only. Type and Align stay for the next field; the lone Checked
-// option is cleared by OK alone, since a click on a lone option button never clears it.
+// option is cleared by OK alone, never by a click.
 class formss2 : public TagDialog
 {
     Q_OBJECT

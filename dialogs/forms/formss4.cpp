@@ -17,8 +17,11 @@ formss4::formss4(Form1 &form)
 
 QString formss4::build()
 {
-    const std::pair<QRadioButton *, const char *> states[] = {
-        {Option1, " PLAIN"}, {Option2, " CHECKED"}, {Option3, " SELECTED"}, {Option4, " DISABLED"}};
+    // The first selected button counts, in this order.
+    const std::pair<QRadioButton *, const char *> states[] = {{Option1, " PLAIN"},
+                                                              {Option2, " CHECKED"},
+                                                              {Option3, " SELECTED"},
+                                                              {Option4, " DISABLED"}};
     QString state;
     for (const auto &[option, fragment] : states) {
         if (option->isChecked()) {
