@@ -177,7 +177,7 @@ QPushButton *TagDialog::addColourButton(const QString &name, const QString &capt
 
 void TagDialog::setTabOrder(std::initializer_list<QWidget *> widgets)
 {
-    m_ownTabOrder = true;
+    m_firstInTabOrder = *widgets.begin();
     QWidget *previous = nullptr;
     for (QWidget *widget : widgets) {
         if (previous)
@@ -197,7 +197,7 @@ void TagDialog::fitOnce()
     if (m_fitted)
         return;
     m_fitted = true;
-    if (!m_ownTabOrder) {
+    if (!m_firstInTabOrder) {
         QWidget *previous = nullptr;
         for (QWidget *widget : findChildren<QWidget *>()) {
             if (widget == m_ok || widget == m_cancel || !(widget->focusPolicy() & Qt::TabFocus)
@@ -205,12 +205,17 @@ void TagDialog::fitOnce()
                 continue;
             if (previous)
                 QWidget::setTabOrder(previous, widget);
+            else
+                m_firstInTabOrder = widget;
             previous = widget;
         }
         if (previous)
             QWidget::setTabOrder(previous, m_cancel);
         QWidget::setTabOrder(m_cancel, m_ok);
     }
+    // The keyboard starts in the first field, not in whichever button was made first.
+    if (m_firstInTabOrder)
+        m_firstInTabOrder->setFocus();
     resize(twipsSize(m_clientTwips.width(), m_clientTwips.height()).expandedTo(sizeHint()));
     if (!m_resizable)
         setFixedSize(size());

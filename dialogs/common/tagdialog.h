@@ -87,7 +87,7 @@ private:
     QSize m_clientTwips;
     bool m_resizable;
     bool m_fitted = false;
-    bool m_ownTabOrder = false;
+    QWidget *m_firstInTabOrder = nullptr; // set by setTabOrder(), or by the first show
     QGridLayout *m_grid;
     QPushButton *m_ok;
     QPushButton *m_cancel;
