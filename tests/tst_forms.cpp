@@ -27,47 +27,25 @@ private slots:
 
 void TestForms::opens_data()
 {
-    QTest::addColumn<QString>("menuItem");
-    QTest::addColumn<QString>("tabButton");
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QString>("caption");
+    addOpensColumns();
 
-    QTest::newRow("form") << "mnuform" << "Command17(2)" << "formss1" << "Form...";
-    QTest::newRow("form, second item") << "mnuform2" << "" << "formss1" << "Form...";
-    QTest::newRow("input") << "mnuinput" << "" << "formss2" << "Input...";
-    QTest::newRow("text area") << "mnutextarea" << "Command17(3)" << "formss3" << "TextArea";
-    QTest::newRow("option") << "mnuoption" << "Command17(4)" << "formss4" << "Option";
-    QTest::newRow("select") << "mnuselect" << "Command17(5)" << "formss5" << "Select";
+    QTest::newRow("form") << "mnuform" << "Command17(2)" << "formss1" << "Form..." << "Text1";
+    QTest::newRow("form, second item") << "mnuform2" << "" << "formss1" << "Form..." << "Text1";
+    QTest::newRow("input") << "mnuinput" << "" << "formss2" << "Input..." << "Option1";
+    QTest::newRow("text area")
+        << "mnutextarea" << "Command17(3)" << "formss3" << "TextArea" << "Text1";
+    QTest::newRow("option") << "mnuoption" << "Command17(4)" << "formss4" << "Option" << "Text1";
+    QTest::newRow("select") << "mnuselect" << "Command17(5)" << "formss5" << "Select" << "Text1";
 }
 
 void TestForms::opens()
 {
-    QFETCH(QString, menuItem);
-    QFETCH(QString, tabButton);
-    QFETCH(QString, window);
-    QFETCH(QString, caption);
-
-    Program program;
-    program.show();
-    program.trigger(menuItem);
-    QVERIFY(program.window(window)->isVisible());
-    QCOMPARE(program.window(window)->windowTitle(), caption);
-    if (tabButton.isEmpty())
-        return;
-    press(program, window, "C&ancel");
-    QVERIFY(!program.window(window)->isVisible());
-    program.click(tabButton);
-    QVERIFY(program.window(window)->isVisible());
-    QCOMPARE(program.bytes(), QByteArray());
+    checkOpens();
 }
 
 void TestForms::output_data()
 {
-    QTest::addColumn<QString>("menuItem");
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QStringList>("settings");
-    QTest::addColumn<QByteArray>("first");
-    QTest::addColumn<QByteArray>("again");
+    addOutputColumns();
 
     QTest::newRow("form empty") << "mnuform" << "formss1" << QStringList()
                                 << QByteArray("<FORM>\n</FORM>") << QByteArray("<FORM>\n</FORM>");
@@ -139,17 +117,7 @@ void TestForms::output_data()
 
 void TestForms::output()
 {
-    QFETCH(QString, menuItem);
-    QFETCH(QString, window);
-    QFETCH(QStringList, settings);
-    QFETCH(QByteArray, first);
-    QFETCH(QByteArray, again);
-
-    Program program;
-    const TwoUses uses = useTwice(program, menuItem, window, settings);
-    QCOMPARE(uses.first, first);
-    QCOMPARE(uses.again, again);
-    QVERIFY(!program.window(window)->isVisible());
+    checkOutput();
 }
 
 void TestForms::inputOptionIsClearedOnlyByOk()
@@ -201,9 +169,7 @@ void TestForms::cancelInsertsNothingAndKeepsFields()
 
 void TestForms::tabOrder_data()
 {
-    QTest::addColumn<QString>("menuItem");
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QStringList>("order");
+    addTabOrderColumns();
 
     QTest::newRow("form: Command1 is OK and comes first")
         << "mnuform" << "formss1"
@@ -226,14 +192,7 @@ void TestForms::tabOrder_data()
 
 void TestForms::tabOrder()
 {
-    QFETCH(QString, menuItem);
-    QFETCH(QString, window);
-    QFETCH(QStringList, order);
-
-    Program program;
-    program.trigger(menuItem);
-    auto first = program.find<QWidget>(order.first(), window);
-    QCOMPARE(tabStopsAfter(first, order.size() - 1), order.mid(1));
+    checkTabOrder();
 }
 
 QTEST_MAIN(TestForms)

@@ -23,45 +23,25 @@ private slots:
 
 void TestSsi::opens_data()
 {
-    QTest::addColumn<QString>("menuItem");
-    QTest::addColumn<QString>("tabButton");
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QString>("caption");
+    addOpensColumns();
 
-    QTest::newRow("echo") << "mnuecho" << "Command16(0)" << "ssi1" << "Echo...";
-    QTest::newRow("exec") << "mnuexec" << "Command16(1)" << "ssi2" << "Exec...";
-    QTest::newRow("include") << "mnuinc" << "Command16(2)" << "ssi3" << "Include...";
-    QTest::newRow("email") << "mnuemail" << "Command16(5)" << "ssi4" << "E-mail";
-    QTest::newRow("fsize") << "mnufsize" << "Command18(0)" << "ssi5" << "Fsize";
-    QTest::newRow("flastmod") << "mnuflastmod" << "Command18(1)" << "ssi6" << "Flastmod";
+    QTest::newRow("echo") << "mnuecho" << "Command16(0)" << "ssi1" << "Echo..." << "Combo1";
+    QTest::newRow("exec") << "mnuexec" << "Command16(1)" << "ssi2" << "Exec..." << "Text1";
+    QTest::newRow("include") << "mnuinc" << "Command16(2)" << "ssi3" << "Include..." << "Text1";
+    QTest::newRow("email") << "mnuemail" << "Command16(5)" << "ssi4" << "E-mail" << "Text1";
+    QTest::newRow("fsize") << "mnufsize" << "Command18(0)" << "ssi5" << "Fsize" << "Option1";
+    QTest::newRow("flastmod")
+        << "mnuflastmod" << "Command18(1)" << "ssi6" << "Flastmod" << "Text1";
 }
 
 void TestSsi::opens()
 {
-    QFETCH(QString, menuItem);
-    QFETCH(QString, tabButton);
-    QFETCH(QString, window);
-    QFETCH(QString, caption);
-
-    Program program;
-    program.show();
-    program.trigger(menuItem);
-    QVERIFY(program.window(window)->isVisible());
-    QCOMPARE(program.window(window)->windowTitle(), caption);
-    press(program, window, "C&ancel");
-    QVERIFY(!program.window(window)->isVisible());
-    program.click(tabButton);
-    QVERIFY(program.window(window)->isVisible());
-    QCOMPARE(program.bytes(), QByteArray());
+    checkOpens();
 }
 
 void TestSsi::output_data()
 {
-    QTest::addColumn<QString>("menuItem");
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QStringList>("settings");
-    QTest::addColumn<QByteArray>("first");
-    QTest::addColumn<QByteArray>("again");
+    addOutputColumns();
 
     const QByteArray execStart("<!--#exec cmd=\"<filename> <arguments>\" cgi=\"<filename>\" -->");
     const QByteArray includeStart("<!--#include virtual=\"<filename>\" file=\"<filename>\" -->");
@@ -126,17 +106,7 @@ void TestSsi::output_data()
 
 void TestSsi::output()
 {
-    QFETCH(QString, menuItem);
-    QFETCH(QString, window);
-    QFETCH(QStringList, settings);
-    QFETCH(QByteArray, first);
-    QFETCH(QByteArray, again);
-
-    Program program;
-    const TwoUses uses = useTwice(program, menuItem, window, settings);
-    QCOMPARE(uses.first, first);
-    QCOMPARE(uses.again, again);
-    QVERIFY(!program.window(window)->isVisible());
+    checkOutput();
 }
 
 void TestSsi::echoListsTheServerPort()
@@ -210,9 +180,7 @@ void TestSsi::onlyFlastmodIsResizable()
 
 void TestSsi::tabOrder_data()
 {
-    QTest::addColumn<QString>("menuItem");
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QStringList>("order");
+    addTabOrderColumns();
 
     QTest::newRow("echo") << "mnuecho" << "ssi1" << QStringList{"Combo1", "Command1", "Command2"};
     QTest::newRow("exec") << "mnuexec" << "ssi2"
@@ -230,14 +198,7 @@ void TestSsi::tabOrder_data()
 
 void TestSsi::tabOrder()
 {
-    QFETCH(QString, menuItem);
-    QFETCH(QString, window);
-    QFETCH(QStringList, order);
-
-    Program program;
-    program.trigger(menuItem);
-    auto first = program.find<QWidget>(order.first(), window);
-    QCOMPARE(tabStopsAfter(first, order.size() - 1), order.mid(1));
+    checkTabOrder();
 }
 
 QTEST_MAIN(TestSsi)

@@ -2,9 +2,11 @@
 
 #include "program.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
 // Drives a tag dialog's fields from short settings, one per user action:
 // "Text1=abc" types into a text box or combo box (an empty value empties it),
@@ -46,6 +48,14 @@ inline void press(Program &program, const QString &window, const QString &captio
     qFatal("no %s in %s", qPrintable(caption), qPrintable(window));
 }
 
+// A widget's name; an unnamed part, such as a combo box's edit field, goes by its owner's.
+inline QString nameOf(QWidget *widget)
+{
+    while (widget && widget->objectName().isEmpty())
+        widget = widget->parentWidget();
+    return widget ? widget->objectName() : QString();
+}
+
 // The names of the next count widgets in widget's keyboard order, passed over as Qt
 // passes them over: a combo box's edit field stands for the combo box.
 inline QStringList tabStopsAfter(QWidget *widget, int count)
@@ -54,13 +64,9 @@ inline QStringList tabStopsAfter(QWidget *widget, int count)
     QStringList names;
     while (names.size() < count) {
         widget = widget->nextInFocusChain();
-        if (!(widget->focusPolicy() & Qt::TabFocus) || widget->focusProxy()
-            || widget->window() != window)
-            continue;
-        QWidget *named = widget;
-        while (named->objectName().isEmpty())
-            named = named->parentWidget();
-        names << named->objectName();
+        if ((widget->focusPolicy() & Qt::TabFocus) && !widget->focusProxy()
+            && widget->window() == window)
+            names << nameOf(widget);
     }
     return names;
 }
@@ -83,4 +89,87 @@ inline TwoUses useTwice(Program &program, const QString &menuItem, const QString
     program.trigger(menuItem);
     press(program, window, "&Ok");
     return {first, program.bytes().mid(first.size())};
+}
+
+// The checks that every dialog family's tables share; call the first of each pair
+// from a _data() function, the second from its test function.
+
+// Rows: a menu item and, where there is one, a tab button; both show the window, and
+// the keyboard starts in its first field.
+inline void addOpensColumns()
+{
+    QTest::addColumn<QString>("menuItem");
+    QTest::addColumn<QString>("tabButton");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("firstField");
+}
+
+inline void checkOpens()
+{
+    QFETCH(QString, menuItem);
+    QFETCH(QString, tabButton);
+    QFETCH(QString, window);
+    QFETCH(QString, caption);
+    QFETCH(QString, firstField);
+
+    Program program;
+    program.show();
+    program.trigger(menuItem);
+    QVERIFY(QTest::qWaitForWindowActive(program.window(window)));
+    QCOMPARE(program.window(window)->windowTitle(), caption);
+    QTRY_COMPARE(nameOf(QApplication::focusWidget()), firstField);
+    if (!tabButton.isEmpty()) {
+        press(program, window, "C&ancel");
+        QVERIFY(!program.window(window)->isVisible());
+        program.click(tabButton);
+        QVERIFY(program.window(window)->isVisible());
+    }
+    QCOMPARE(program.bytes(), QByteArray());
+}
+
+// Rows: the settings of a first use and what it inserts, then what a second use
+// inserts right after reopening.
+inline void addOutputColumns()
+{
+    QTest::addColumn<QString>("menuItem");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QStringList>("settings");
+    QTest::addColumn<QByteArray>("first");
+    QTest::addColumn<QByteArray>("again");
+}
+
+inline void checkOutput()
+{
+    QFETCH(QString, menuItem);
+    QFETCH(QString, window);
+    QFETCH(QStringList, settings);
+    QFETCH(QByteArray, first);
+    QFETCH(QByteArray, again);
+
+    Program program;
+    const TwoUses uses = useTwice(program, menuItem, window, settings);
+    QCOMPARE(uses.first, first);
+    QCOMPARE(uses.again, again);
+    QVERIFY(!program.window(window)->isVisible());
+}
+
+// Rows: the widgets in the order the Tab key reaches them.
+inline void addTabOrderColumns()
+{
+    QTest::addColumn<QString>("menuItem");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QStringList>("order");
+}
+
+inline void checkTabOrder()
+{
+    QFETCH(QString, menuItem);
+    QFETCH(QString, window);
+    QFETCH(QStringList, order);
+
+    Program program;
+    program.trigger(menuItem);
+    auto first = program.find<QWidget>(order.first(), window);
+    QCOMPARE(tabStopsAfter(first, order.size() - 1), order.mid(1));
 }
