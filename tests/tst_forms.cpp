@@ -178,16 +178,13 @@ void TestForms::tabOrder_data()
         << "mnuinput" << "formss2"
         << QStringList{"Option1", "Combo1", "Combo2", "Text1", "Text2", "Text3", "Text4",
                        "Text5", "Command1", "Command2"};
-    QTest::newRow("text area")
+    QTest::newRow("text area: the Wrap list adds no stop")
         << "mnutextarea" << "formss3"
         << QStringList{"Text1", "Text2", "Text3", "Combo1", "Command1", "Command2"};
     QTest::newRow("option: Disabled last")
         << "mnuoption" << "formss4"
         << QStringList{"Text1", "Option1", "Option2", "Option3", "Command1", "Command2",
                        "Option4"};
-    QTest::newRow("select")
-        << "mnuselect" << "formss5"
-        << QStringList{"Text1", "Text2", "Check1", "Command1", "Command2"};
 }
 
 void TestForms::tabOrder()

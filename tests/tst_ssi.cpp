@@ -183,11 +183,6 @@ void TestSsi::tabOrder_data()
     addTabOrderColumns();
 
     QTest::newRow("echo") << "mnuecho" << "ssi1" << QStringList{"Combo1", "Command1", "Command2"};
-    QTest::newRow("exec") << "mnuexec" << "ssi2"
-                          << QStringList{"Text1", "Text2", "Command1", "Command2"};
-    QTest::newRow("email") << "mnuemail" << "ssi4"
-                           << QStringList{"Text1", "Text2", "Text3", "Text4", "Command1",
-                                          "Command2"};
     QTest::newRow("fsize: options first")
         << "mnufsize" << "ssi5" << QStringList{"Option1", "Option2", "Text1", "Command1",
                                                 "Command2"};

@@ -19,6 +19,7 @@ ssi4::ssi4(Form1 &form)
                             {{"Label1(2)", "fromhost"}, "fromhost", {}},
                             {{"Label1(1)", "tohost"}, "tohost", {}}})
 {
+    // The note gets a column of its own at the frame's right edge, wide enough to be read.
     auto Label2 = makeLabel("Label2", shownLines(note));
     Label2->setWordWrap(true);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
