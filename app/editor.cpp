@@ -6,6 +6,7 @@
 #include <Qsci/qscilexerhtml.h>
 #include <Qsci/qsciscintilla.h>
 
+#include <QAccessibleWidget>
 #include <QBuffer>
 #include <QContextMenuEvent>
 #include <QDropEvent>
@@ -71,6 +72,19 @@ protected:
     }
 };
 
+namespace {
+// QScintilla's own accessible text counts the characters from the start of the document
+// on every caret move, which makes large documents crawl. Without an assistive tool
+// listening, a plain editable-text interface serves; with one, QScintilla's is used.
+QAccessibleInterface *plainAccessibleText(const QString &, QObject *object)
+{
+    auto area = dynamic_cast<TextArea *>(object);
+    if (!area || QAccessible::isActive())
+        return nullptr;
+    return new QAccessibleWidget(area, QAccessible::EditableText);
+}
+} // namespace
+
 Editor::Editor(QWidget *parent)
     : QWidget(parent)
     , m_area(new TextArea(this))
@@ -80,10 +94,15 @@ Editor::Editor(QWidget *parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_area);
     setFocusProxy(m_area);
+    static const bool installed = (QAccessible::installFactory(plainAccessibleText), true);
+    Q_UNUSED(installed)
 
     m_area->setUtf8(true);
     m_area->setEolMode(QsciScintilla::EolUnix);
     m_area->setWrapMode(QsciScintilla::WrapWord);
+    // QScintilla keeps a layout for every line of a wrapped document, and walks them all
+    // on every edit; the lines on screen are enough.
+    m_area->SendScintilla(QsciScintilla::SCI_SETLAYOUTCACHE, QsciScintilla::SC_CACHE_PAGE);
     m_area->setMarginWidth(1, 0);
     m_area->SendScintilla(QsciScintilla::SCI_SETPASTECONVERTENDINGS, 0UL);
     m_area->SendScintilla(QsciScintilla::SCI_INDICSETSTYLE, strikeIndicator,

@@ -138,28 +138,28 @@ private:
 
 using ButtonArrays = std::map<QString, std::shared_ptr<ButtonArray>>;
 
-QPushButton *createButton(const TabButton &spec, Form1 &form, ButtonArrays &arrays)
+QPushButton *createButton(const TabButton &entry, Form1 &form, ButtonArrays &arrays)
 {
-    auto button = new QPushButton(spec.caption);
+    auto button = new QPushButton(entry.caption);
     button->setFocusPolicy(Qt::TabFocus);
-    const int height = twips(spec.height);
-    if (spec.width == asCaptionNeeds)
+    const int height = twips(entry.height);
+    if (entry.width == asCaptionNeeds)
         button->setFixedHeight(height);
     else
-        button->setFixedSize(twips(spec.width), height);
-    if (spec.index == notInArray) {
-        button->setObjectName(spec.name);
+        button->setFixedSize(twips(entry.width), height);
+    if (entry.index == notInArray) {
+        button->setObjectName(entry.name);
         QObject::connect(button, &QPushButton::clicked, &form,
-                         [&form, action = spec.action] { action(form); });
+                         [&form, action = entry.action] { action(form); });
         return button;
     }
-    button->setObjectName(QStringLiteral("%1(%2)").arg(spec.name).arg(spec.index));
-    auto &array = arrays[spec.name];
+    button->setObjectName(QStringLiteral("%1(%2)").arg(entry.name).arg(entry.index));
+    auto &array = arrays[entry.name];
     if (!array)
         array = std::make_shared<ButtonArray>();
-    array->set(spec.index, spec.action);
+    array->set(entry.index, entry.action);
     QObject::connect(button, &QPushButton::clicked, &form,
-                     [&form, array, index = spec.index] { array->click(index, form); });
+                     [&form, array, index = entry.index] { array->click(index, form); });
     return button;
 }
 } // namespace
@@ -167,17 +167,17 @@ QPushButton *createButton(const TabButton &spec, Form1 &form, ButtonArrays &arra
 void addTabPages(QTabWidget &strip, Form1 &form)
 {
     ButtonArrays arrays;
-    for (const TabPage &spec : pages()) {
+    for (const TabPage &content : pages()) {
         auto page = new QWidget;
-        page->setObjectName(spec.title);
+        page->setObjectName(content.title);
         auto pageLayout = new QHBoxLayout(page);
         pageLayout->setContentsMargins(twips(60), twips(60), twips(60), twips(60));
         pageLayout->setSpacing(0);
-        for (const TabButton &tall : spec.leftOfRows)
+        for (const TabButton &tall : content.leftOfRows)
             pageLayout->addWidget(createButton(tall, form, arrays), 0, Qt::AlignVCenter);
         auto rows = new QVBoxLayout;
         rows->setSpacing(0);
-        for (const std::vector<TabButton> &row : spec.rows) {
+        for (const std::vector<TabButton> &row : content.rows) {
             auto rowLayout = new QHBoxLayout;
             rowLayout->setSpacing(0);
             for (const TabButton &button : row)
@@ -187,6 +187,6 @@ void addTabPages(QTabWidget &strip, Form1 &form)
         }
         rows->addStretch();
         pageLayout->addLayout(rows, 1);
-        strip.addTab(page, spec.title);
+        strip.addTab(page, content.title);
     }
 }
