@@ -1,7 +1,7 @@
 #include "commandwindow.h"
 
 #include "app/form1.h"
-#include "dialogs/common/twips.h"
+#include "dialogs/common/toolwindow.h"
 
 #include <QPushButton>
 
@@ -11,19 +11,7 @@ CommandWindow::CommandWindow(Form1 &form, const QString &name, const QString &ca
     , m_form(form)
     , m_clientTwips(clientTwips)
 {
-    setObjectName(name);
-    setWindowTitle(caption);
-    // A dialog, not a tool window: a tool window passes its keys on to the main window's
-    // shortcuts, and Alt+F must press "&Find next" rather than open the File menu.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-}
-
-QPushButton *CommandWindow::makeButton(const QString &name, const QString &caption)
-{
-    auto button = new QPushButton(caption);
-    button->setObjectName(name);
-    return button;
+    makeToolWindow(this, name, caption);
 }
 
 QPushButton *CommandWindow::makeCancelButton(const QString &name)
@@ -35,10 +23,10 @@ QPushButton *CommandWindow::makeCancelButton(const QString &name)
 
 void CommandWindow::showEvent(QShowEvent *event)
 {
+    // The subclass lays out its contents after this constructor, so the size waits.
     if (!m_fitted) {
         m_fitted = true;
-        resize(twipsSize(m_clientTwips.width(), m_clientTwips.height()).expandedTo(sizeHint()));
-        setFixedSize(size());
+        fitToTwips(this, m_clientTwips);
     }
     QWidget::showEvent(event);
 }

@@ -18,7 +18,6 @@ public:
 
 protected:
     Form1 &form() const { return m_form; }
-    static QPushButton *makeButton(const QString &name, const QString &caption);
     QPushButton *makeCancelButton(const QString &name);
 
     void showEvent(QShowEvent *event) override;

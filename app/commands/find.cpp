@@ -3,6 +3,7 @@
 #include "app/editor.h"
 #include "app/form1.h"
 #include "dialogs/common/tagdialog.h"
+#include "dialogs/common/toolwindow.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>

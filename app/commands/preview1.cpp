@@ -4,6 +4,7 @@
 #include "app/form1.h"
 #include "app/outsideworld.h"
 #include "dialogs/common/tagdialog.h"
+#include "dialogs/common/toolwindow.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

@@ -88,12 +88,6 @@ void chooseColourInto(Form1 &form, QLineEdit *field)
         field->setText(colourCode(*colour));
 }
 
-void clearCombo(QComboBox *combo)
-{
-    combo->setCurrentIndex(-1);
-    combo->clearEditText();
-}
-
 void lockWhileChecked(QCheckBox *check, QLineEdit *field)
 {
     QObject::connect(check, &QCheckBox::toggled, field, [field](bool checked) {
@@ -248,17 +242,6 @@ void TagDialog::setTabOrder(const QList<QWidget *> &widgets)
 {
     m_firstStop = widgets.isEmpty() ? nullptr : widgets.first();
     setTabChain(widgets);
-}
-
-void TagDialog::spanColumns(QWidget *widget, int columns)
-{
-    int row = 0;
-    int column = 0;
-    int rowSpan = 0;
-    int columnSpan = 0;
-    m_grid->getItemPosition(m_grid->indexOf(widget), &row, &column, &rowSpan, &columnSpan);
-    m_grid->removeWidget(widget);
-    m_grid->addWidget(widget, row, column, rowSpan, columns);
 }
 
 void TagDialog::showEvent(QShowEvent *event)

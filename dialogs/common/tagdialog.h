@@ -90,8 +90,6 @@ protected:
     void setTabOrder(const QList<QWidget *> &widgets);
     // The same by the widgets' object names, for dialogs that keep their order as data.
     void setTabOrder(const QStringList &names);
-    // Widens a widget already on the frame's grid to the given number of columns.
-    void spanColumns(QWidget *widget, int columns);
 
     void showEvent(QShowEvent *event) override;
 
@@ -122,8 +120,6 @@ void clearFields(std::initializer_list<QWidget *> fields);
 void clearOption(QRadioButton *option);
 // Fills field with the chosen colour's code; a cancelled choice leaves it as it was.
 void chooseColourInto(Form1 &form, QLineEdit *field);
-// Empties an editable combo box: no list item chosen, nothing in the edit field.
-void clearCombo(QComboBox *combo);
 // From now on every change of the box runs: checked empties the field and locks it,
 // unchecked unlocks it. The field's present state is left alone.
 void lockWhileChecked(QCheckBox *check, QLineEdit *field);

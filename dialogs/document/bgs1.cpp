@@ -8,12 +8,12 @@ bgs1::bgs1(Form1 &form)
     : TagDialog(form, {"bgs1", "Background Sound", "BGSOUND", {4410, 2220}})
 {
     Text1 = addText("Text1", {"Label1", "Src:"}, 0);
-    spanColumns(Text1, 2);
+    widen({Text1}, 2);
     Text2 = addText("Text2", {"Label2", "Loop:"}, 1);
     Text2->setReadOnly(true);
     Check1 = addCheck("Check1", "INFINITE", 1, 2, true);
     lockWhileChecked(Check1, Text2);
-    spanColumns(addLabel("Label3", "Note: This works only with Internet Explorer", 2), 3);
+    widen({addLabel("Label3", "Note: This works only with Internet Explorer", 2)}, 3);
 }
 
 QString bgs1::build()
@@ -24,6 +24,5 @@ QString bgs1::build()
 
 void bgs1::reset()
 {
-    Text1->clear();
-    Text2->clear();
+    clearFields({Text1, Text2});
 }

@@ -17,6 +17,5 @@ QString is1::build()
 
 void is1::reset()
 {
-    Text1->clear();
-    Text2->clear();
+    clearFields({Text1, Text2});
 }

@@ -9,7 +9,7 @@ meta1::meta1(Form1 &form)
     Text2 = addText("Text2", {"Label2", "Name:"}, 0, 2);
     // The content is usually the longest value, so it gets a whole row.
     Text3 = addText("Text3", {"Label3", "Content:"}, 1);
-    spanColumns(Text3, 3);
+    widen({Text3}, 3);
 }
 
 QString meta1::build()
@@ -21,7 +21,5 @@ QString meta1::build()
 
 void meta1::reset()
 {
-    Text1->clear();
-    Text2->clear();
-    Text3->clear();
+    clearFields({Text1, Text2, Text3});
 }

@@ -23,7 +23,5 @@ QString formss1::build()
 
 void formss1::reset()
 {
-    Text1->clear();
-    Text2->clear();
-    Text3->clear();
+    clearFields({Text1, Text2, Text3});
 }

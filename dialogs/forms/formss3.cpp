@@ -30,9 +30,5 @@ QString formss3::build()
 
 void formss3::reset()
 {
-    Text1->clear();
-    Text2->clear();
-    Text3->clear();
-    Combo1->setCurrentIndex(-1);
-    Combo1->clearEditText();
+    clearFields({Text1, Text2, Text3, Combo1});
 }

@@ -40,6 +40,5 @@ void formss5::ok()
 
 void formss5::reset()
 {
-    Text1->clear();
-    Text2->clear();
+    clearFields({Text1, Text2});
 }

@@ -13,7 +13,7 @@ fontc1::fontc1(Form1 &form)
     Combo1 = addCombo("Combo1", {"Label3", "Type:"},
                       {"Times New Roman", "Arial", "Lucida Casual", "Terminal", "Courier New"},
                       2);
-    spanColumns(Combo1, 2);
+    widen({Combo1}, 2);
     setTabOrder({Text1, Text2, Combo1, cancelButton(), okButton(), choose});
 }
 
@@ -27,7 +27,5 @@ QString fontc1::build()
 
 void fontc1::reset()
 {
-    Text1->clear();
-    Text2->clear();
-    clearCombo(Combo1);
+    clearFields({Text1, Text2, Combo1});
 }

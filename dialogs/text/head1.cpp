@@ -14,8 +14,8 @@ Head1::Head1(Form1 &form)
     Combo1 = addCombo("Combo1", {"Label1", "Align:"}, {"LEFT", "CENTER", "RIGHT", "CLEAR"}, 1);
     Text1 = addText("Text1", {"Label3", "Src:"}, 2);
     Text2 = addText("Text2", {"Label4", "Dingbat:"}, 3);
-    spanColumns(Text1, 2);
-    spanColumns(Text2, 2);
+    widen({Text1}, 2);
+    widen({Text2}, 2);
     setTabOrder({Text1, Text2, Check1, cancelButton(), okButton(), Combo1, Combo2});
 }
 
@@ -31,7 +31,6 @@ QString Head1::build()
 
 void Head1::reset()
 {
-    Text1->clear();
-    Text2->clear();
+    clearFields({Text1, Text2});
     Check1->setChecked(false);
 }

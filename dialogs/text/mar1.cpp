@@ -19,7 +19,7 @@ mar1::mar1(Form1 &form)
     Text5 = addText("Text5", {"Label8", "Vspace:"}, 4, 2);
     Text6 = addText("Text6", {"Label9", "Loop:"}, 5, 0, "1");
     Check1 = addCheck("Check1", "Loop INFINITE", 5, 2, true);
-    spanColumns(Check1, 2);
+    widen({Check1}, 2);
     Text7 = addText("Text7", {"Label10", "ScrollAmount:"}, 6);
     Text8 = addText("Text8", {"Label11", "ScrollDelay:"}, 6, 2);
     lockWhileChecked(Check1, Text6);
@@ -51,7 +51,6 @@ QString mar1::loop()
 
 void mar1::reset()
 {
-    for (QLineEdit *field : {Text1, Text2, Text3, Text4, Text5, Text6, Text7, Text8})
-        field->clear();
+    clearFields({Text1, Text2, Text3, Text4, Text5, Text6, Text7, Text8});
     Check1->setChecked(true);
 }

@@ -28,8 +28,7 @@ QString multicol1::build()
 void multicol1::reset()
 {
     Text1->setText(startColumns);
-    Text2->clear();
-    Text3->clear();
+    clearFields({Text2, Text3});
 }
 
 void multicol1::ok()

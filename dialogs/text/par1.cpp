@@ -23,6 +23,5 @@ QString par1::build()
 
 void par1::reset()
 {
-    clearCombo(Combo1);
-    clearCombo(Combo2);
+    clearFields({Combo1, Combo2});
 }
