@@ -10,12 +10,13 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <map>
 #include <memory>
 
 namespace {
 constexpr int standardWidth = 1095;
-constexpr int asCaptionNeeds = 0;
+constexpr int asCaptionNeeds = 0; // as narrow as the caption allows
 constexpr int notInArray = -1;
 
 struct TabButton
@@ -142,11 +143,12 @@ QPushButton *createButton(const TabButton &entry, Form1 &form, ButtonArrays &arr
 {
     auto button = new QPushButton(entry.caption);
     button->setFocusPolicy(Qt::TabFocus);
-    const int height = twips(entry.height);
-    if (entry.width == asCaptionNeeds)
-        button->setFixedHeight(height);
-    else
-        button->setFixedSize(twips(entry.width), height);
+    // Buttons keep their sizes unless a caption needs more room; the squares stay square.
+    const QString shown = QString(entry.caption).remove(QLatin1Char('&'));
+    const int needed = button->fontMetrics().horizontalAdvance(shown) + twips(180);
+    const int width = entry.width == entry.height ? twips(entry.width)
+                                                  : std::max(twips(entry.width), needed);
+    button->setFixedSize(width, twips(entry.height));
     if (entry.index == notInArray) {
         button->setObjectName(entry.name);
         QObject::connect(button, &QPushButton::clicked, &form,
