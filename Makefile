@@ -25,7 +25,7 @@ package: build
 	cd $(BUILD) && cpack -G DEB
 
 bench: build
-	$(BUILD)/bench/quillet_bench
+	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/quillet_bench
 
 clean:
 	rm -rf $(BUILD)
