@@ -1,0 +1,140 @@
+#include "support/program.h"
+
+#include "app/qtcommondialogs.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+namespace {
+// Runs look() on the modal dialog of type T as soon as it is up; look() closes it.
+template<class T>
+void whenShown(std::function<void(T *)> look)
+{
+    auto poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [poll, look] {
+        if (auto dialog = qobject_cast<T *>(QApplication::activeModalWidget())) {
+            poll->stop();
+            poll->deleteLater();
+            look(dialog);
+        }
+    });
+    poll->start(10);
+}
+
+const FileRequest saveRequest{"Save HTML document As...",
+                              "HTML files (*.htm)|*.htm|Template (*.tlp)|*.tlp", "htm",
+                              "Untitled.htm"};
+} // namespace
+
+// The real common dialogs: what the user sees, and that a cancel comes back as one.
+class TestCommonDialogs : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { initResources(); }
+    void messageBoxCaptionAndLines();
+    void questionDefaultsToYes_data();
+    void questionDefaultsToYes();
+    void saveAsShowsItsSettingsAndCancelIsCancel();
+    void saveAsReturnsTheChosenPath();
+    void colourAndFontCancel();
+};
+
+void TestCommonDialogs::messageBoxCaptionAndLines()
+{
+    QtCommonDialogs dialogs;
+    QString title, text;
+    whenShown<QMessageBox>([&](QMessageBox *box) {
+        title = box->windowTitle();
+        text = box->text();
+        QCOMPARE(box->icon(), QMessageBox::NoIcon);
+        QCOMPARE(box->buttons().size(), 1);
+        box->button(QMessageBox::Ok)->click();
+    });
+    dialogs.message("first line\rsecond line");
+    QCOMPARE(title, QString("Quillet"));
+    QCOMPARE(text, QString("first line\nsecond line"));
+}
+
+void TestCommonDialogs::questionDefaultsToYes_data()
+{
+    QTest::addColumn<int>("button");
+    QTest::addColumn<int>("answer");
+    QTest::newRow("Yes") << int(QMessageBox::Yes) << int(CommonDialogs::Answer::Yes);
+    QTest::newRow("No") << int(QMessageBox::No) << int(CommonDialogs::Answer::No);
+    QTest::newRow("Cancel") << int(QMessageBox::Cancel) << int(CommonDialogs::Answer::Cancel);
+}
+
+void TestCommonDialogs::questionDefaultsToYes()
+{
+    QFETCH(int, button);
+    QFETCH(int, answer);
+    QtCommonDialogs dialogs;
+    bool yesIsDefault = false;
+    whenShown<QMessageBox>([&](QMessageBox *box) {
+        yesIsDefault = box->defaultButton() == box->button(QMessageBox::Yes);
+        QCOMPARE(box->windowTitle(), QString("Quillet"));
+        box->button(QMessageBox::StandardButton(button))->click();
+    });
+    QCOMPARE(int(dialogs.askYesNoCancel("File has changed.")), answer);
+    QVERIFY(yesIsDefault);
+}
+
+void TestCommonDialogs::saveAsShowsItsSettingsAndCancelIsCancel()
+{
+    QtCommonDialogs dialogs;
+    QString title, suffix;
+    QStringList filters;
+    whenShown<QFileDialog>([&](QFileDialog *dialog) {
+        title = dialog->windowTitle();
+        suffix = dialog->defaultSuffix();
+        filters = dialog->nameFilters();
+        dialog->reject();
+    });
+    QVERIFY(!dialogs.saveFileAs(saveRequest));
+    QCOMPARE(title, QString("Save HTML document As..."));
+    QCOMPARE(suffix, QString("htm"));
+    QCOMPARE(filters, QStringList({"HTML files (*.htm) (*.htm)", "Template (*.tlp) (*.tlp)"}));
+}
+
+void TestCommonDialogs::saveAsReturnsTheChosenPath()
+{
+    QTemporaryDir dir;
+    QtCommonDialogs dialogs;
+    whenShown<QFileDialog>([&](QFileDialog *dialog) {
+        dialog->setDirectory(dir.path());
+        dialog->findChild<QLineEdit *>("fileNameEdit")->setText("page");
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    const std::optional<QString> path = dialogs.saveFileAs(saveRequest);
+    QVERIFY(path);
+    QCOMPARE(*path, QDir::toNativeSeparators(dir.filePath("page.htm")));
+}
+
+void TestCommonDialogs::colourAndFontCancel()
+{
+    QtCommonDialogs dialogs;
+    whenShown<QColorDialog>([](QColorDialog *dialog) { dialog->reject(); });
+    QVERIFY(!dialogs.chooseColor());
+    whenShown<QColorDialog>([](QColorDialog *dialog) {
+        dialog->setCurrentColor(QColor(18, 52, 86));
+        dialog->accept();
+    });
+    QCOMPARE(dialogs.chooseColor(), std::optional<QColor>(QColor(18, 52, 86)));
+    whenShown<QFontDialog>([](QFontDialog *dialog) { dialog->reject(); });
+    QVERIFY(!dialogs.chooseFont(FontChoice{"Courier New", 10}));
+}
+
+QTEST_MAIN(TestCommonDialogs)
+#include "tst_commondialogs.moc"
