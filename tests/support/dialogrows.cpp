@@ -223,16 +223,21 @@ QStringList tabStops(QWidget *window, int count)
     window->activateWindow();
     if (!QTest::qWaitForWindowActive(window))
         return {"(the window did not become active)"};
+    QWidget *widget = QApplication::focusWidget();
+    if (!widget || widget->window() != window)
+        return {"(the keyboard is not in the window)"};
+    // The focus chain, passed over as the Tab key passes over it; walked rather than
+    // pressed, since Tab enters a group of option buttons at one of them only.
     QStringList names;
-    while (names.size() < count) {
-        QWidget *focus = QApplication::focusWidget();
-        if (!focus || focus->window() != window)
-            return names << "(the keyboard left the window)";
-        if (auto combo = qobject_cast<QComboBox *>(focus->parentWidget()))
-            names << combo->objectName();
-        else
-            names << focus->objectName();
-        QTest::keyClick(focus, Qt::Key_Tab);
+    for (;;) {
+        auto combo = qobject_cast<QComboBox *>(widget->parentWidget());
+        names << (combo ? combo : widget)->objectName();
+        if (names.size() == count)
+            return names;
+        do {
+            widget = widget->nextInFocusChain();
+        } while (widget->window() != window || !(widget->focusPolicy() & Qt::TabFocus)
+                 || widget->focusProxy() || !widget->isVisibleTo(window)
+                 || !widget->isEnabled());
     }
-    return names;
 }

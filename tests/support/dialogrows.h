@@ -44,7 +44,7 @@ void checkCaptionRow();
 void addTabOrderColumns();
 void checkTabOrderRow();
 
-// The names of the first count widgets that have the keyboard when the window is active
-// and the Tab key is pressed again and again, from the one it gets on activation; a
-// combo box goes by its own name, not its edit field's.
+// The names of the first count widgets in the window's keyboard order, from the one
+// that has the keyboard when the window becomes active; a combo box goes by its own
+// name, not its edit field's.
 QStringList tabStops(QWidget *window, int count);
