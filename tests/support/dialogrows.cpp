@@ -2,7 +2,6 @@
 
 #include "program.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -131,6 +130,14 @@ void newDialogRow(const char *name, const QString &window, const QStringList &st
     QTest::newRow(name) << window << steps << inserted << openAfterwards << messages;
 }
 
+void newTwoUseRow(const char *name, const QString &window, const QString &menuItem,
+                  const QStringList &steps, const QByteArray &first, const QByteArray &again)
+{
+    const QString menu = "menu:" + menuItem;
+    newDialogRow(name, window, QStringList{menu} + steps + QStringList{"ok", menu, "ok"},
+                 {first, again});
+}
+
 void checkDialogRow()
 {
     QFETCH(QString, window);
@@ -220,14 +227,11 @@ void checkTabOrderRow()
 
 QStringList tabStops(QWidget *window, int count)
 {
-    window->activateWindow();
-    if (!QTest::qWaitForWindowActive(window))
-        return {"(the window did not become active)"};
-    QWidget *widget = QApplication::focusWidget();
-    if (!widget || widget->window() != window)
-        return {"(the keyboard is not in the window)"};
-    // The focus chain, passed over as the Tab key passes over it; walked rather than
-    // pressed, since Tab enters a group of option buttons at one of them only.
+    QWidget *widget = window->focusWidget();
+    if (!widget)
+        return {"(nothing has the keyboard)"};
+    // Walked rather than pressed: Qt lets Tab into a group of option buttons only at the
+    // one with the keyboard, so pressing it would hide the order of the others.
     QStringList names;
     for (;;) {
         auto combo = qobject_cast<QComboBox *>(widget->parentWidget());

@@ -29,6 +29,10 @@ void addDialogColumns();
 void newDialogRow(const char *name, const QString &window, const QStringList &steps,
                   const QByteArrayList &inserted, bool openAfterwards = false,
                   const QStringList &messages = {});
+// A row of two uses: the menu item, the steps and "&Ok", then the menu item and "&Ok"
+// again, which shows what the first OK reset and what it kept.
+void newTwoUseRow(const char *name, const QString &window, const QString &menuItem,
+                  const QStringList &steps, const QByteArray &first, const QByteArray &again);
 void checkDialogRow();
 
 // Each opener, on a fresh Program, shows the window with its caption; "C&ancel" hides
