@@ -2,6 +2,7 @@
 
 #include "program.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -170,8 +171,13 @@ void checkOpenRow()
 
     for (const QString &opener : openers) {
         Program program;
+        program.show();
         QCOMPARE(runSteps(program, window, {opener, "?shown"}), QString());
-        QCOMPARE(program.window(window)->windowTitle(), caption);
+        QWidget *dialog = program.window(window);
+        QCOMPARE(dialog->windowTitle(), caption);
+        // The keyboard lands where tabStops() starts.
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        QTRY_COMPARE(QApplication::focusWidget(), dialog->focusWidget());
         QCOMPARE(runSteps(program, window, {"cancel", "?hidden", opener, "?shown"}), QString());
         QCOMPARE(program.bytes(), QByteArray());
     }

@@ -35,8 +35,9 @@ void newTwoUseRow(const char *name, const QString &window, const QString &menuIt
                   const QStringList &steps, const QByteArray &first, const QByteArray &again);
 void checkDialogRow();
 
-// Each opener, on a fresh Program, shows the window with its caption; "C&ancel" hides
-// it and the opener shows it again (columns window, openers, caption).
+// Each opener, on a fresh Program, shows and activates the window with its caption and
+// gives the keyboard to the first of its tabStops(); "C&ancel" hides it and the opener
+// shows it again (columns window, openers, caption).
 void addOpenColumns();
 void checkOpenRow();
 // A label's caption and the field it names, or a frame's caption (columns opener,
