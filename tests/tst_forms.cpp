@@ -1,4 +1,5 @@
-#include "support/dialogdriver.h"
+#include "support/dialogrows.h"
+#include "support/program.h"
 
 #include <QRadioButton>
 
@@ -16,108 +17,98 @@ class TestForms : public QObject
 private slots:
     void opens_data();
     void opens();
-    void output_data();
-    void output();
+    void dialogs_data();
+    void dialogs();
     void inputOptionIsClearedOnlyByOk();
     void selectInsertsTwiceReplacingSelection();
-    void cancelInsertsNothingAndKeepsFields();
     void tabOrder_data();
     void tabOrder();
 };
 
 void TestForms::opens_data()
 {
-    addOpensColumns();
+    addOpenColumns();
 
-    QTest::newRow("form") << "mnuform" << "Command17(2)" << "formss1" << "Form..." << "Text1";
-    QTest::newRow("form, second item") << "mnuform2" << "" << "formss1" << "Form..." << "Text1";
-    QTest::newRow("input") << "mnuinput" << "" << "formss2" << "Input..." << "Option1";
+    QTest::newRow("form, both items and the tab button")
+        << "formss1" << QStringList{"menu:mnuform", "menu:mnuform2", "tab:Command17(2)"}
+        << "Form...";
+    QTest::newRow("input") << "formss2" << QStringList{"menu:mnuinput"} << "Input...";
     QTest::newRow("text area")
-        << "mnutextarea" << "Command17(3)" << "formss3" << "TextArea" << "Text1";
-    QTest::newRow("option") << "mnuoption" << "Command17(4)" << "formss4" << "Option" << "Text1";
-    QTest::newRow("select") << "mnuselect" << "Command17(5)" << "formss5" << "Select" << "Text1";
+        << "formss3" << QStringList{"menu:mnutextarea", "tab:Command17(3)"} << "TextArea";
+    QTest::newRow("option")
+        << "formss4" << QStringList{"menu:mnuoption", "tab:Command17(4)"} << "Option";
+    QTest::newRow("select")
+        << "formss5" << QStringList{"menu:mnuselect", "tab:Command17(5)"} << "Select";
 }
 
 void TestForms::opens()
 {
-    checkOpens();
+    checkOpenRow();
 }
 
-void TestForms::output_data()
+void TestForms::dialogs_data()
 {
-    addOutputColumns();
+    addDialogColumns();
 
-    QTest::newRow("form empty") << "mnuform" << "formss1" << QStringList()
-                                << QByteArray("<FORM>\n</FORM>") << QByteArray("<FORM>\n</FORM>");
-    QTest::newRow("form action and method, then reset")
-        << "mnuform" << "formss1" << QStringList{"Text1=/cgi-bin/x", "Text2=post"}
-        << QByteArray("<FORM ACTION=/cgi-bin/x METHOD=\"post\">\n</FORM>")
-        << QByteArray("<FORM>\n</FORM>");
-    QTest::newRow("form all in order")
-        << "mnuform2" << "formss1"
-        << QStringList{"Text3=multipart/form-data", "Text2=get", "Text1=a.cgi"}
-        << QByteArray("<FORM ACTION=a.cgi METHOD=\"get\" ENCTYPE=multipart/form-data>\n</FORM>")
-        << QByteArray("<FORM>\n</FORM>");
+    newTwoUseRow("form empty", "formss1", "mnuform", {}, "<FORM>\n</FORM>", "<FORM>\n</FORM>");
+    newTwoUseRow("form action and method, then reset", "formss1", "mnuform",
+                 {"Text1=/cgi-bin/x", "Text2=post"},
+                 "<FORM ACTION=/cgi-bin/x METHOD=\"post\">\n</FORM>", "<FORM>\n</FORM>");
+    newTwoUseRow("form all in order", "formss1", "mnuform2",
+                 {"Text3=multipart/form-data", "Text2=get", "Text1=a.cgi"},
+                 "<FORM ACTION=a.cgi METHOD=\"get\" ENCTYPE=multipart/form-data>\n</FORM>",
+                 "<FORM>\n</FORM>");
+    newDialogRow("form cancel inserts nothing and keeps the fields", "formss1",
+                 {"menu:mnuform", "Text1=/x", "cancel", "?hidden", "menu:mnuform", "ok"},
+                 {"<FORM ACTION=/x>\n</FORM>"});
 
-    QTest::newRow("input empty")
-        << "mnuinput" << "formss2" << QStringList() << QByteArray("<INPUT>")
-        << QByteArray("<INPUT>");
-    QTest::newRow("input checkbox keeps its type")
-        << "mnuinput" << "formss2" << QStringList{"Combo1#2", "Text2=a", "Option1"}
-        << QByteArray("<INPUT TYPE=CHECKBOX NAME=\"a\" CHECKED>")
-        << QByteArray("<INPUT TYPE=CHECKBOX>");
-    QTest::newRow("input align only")
-        << "mnuinput" << "formss2" << QStringList{"Combo2#2"} << QByteArray("<INPUT ALIGN=RIGHT>")
-        << QByteArray("<INPUT ALIGN=RIGHT>");
-    QTest::newRow("input all in order, checked whatever the type")
-        << "mnuinput" << "formss2"
-        << QStringList{"Option1", "Text5=b.gif", "Text4=40", "Text3=20", "Text2=n", "Text1=v",
-                       "Combo2#0", "Combo1=text"}
-        << QByteArray("<INPUT TYPE=text ALIGN=LEFT VALUE=\"v\" NAME=\"n\" SIZE=20 MAXLENGTH=40"
-                      " SRC=\"b.gif\" CHECKED>")
-        << QByteArray("<INPUT TYPE=text ALIGN=LEFT>");
+    newTwoUseRow("input empty", "formss2", "mnuinput", {}, "<INPUT>", "<INPUT>");
+    newTwoUseRow("input checkbox keeps its type", "formss2", "mnuinput",
+                 {"Combo1#2", "Text2=a", "click:Option1"},
+                 "<INPUT TYPE=CHECKBOX NAME=\"a\" CHECKED>", "<INPUT TYPE=CHECKBOX>");
+    newTwoUseRow("input align only", "formss2", "mnuinput", {"Combo2#2"}, "<INPUT ALIGN=RIGHT>",
+                 "<INPUT ALIGN=RIGHT>");
+    newTwoUseRow("input all in order, checked whatever the type", "formss2", "mnuinput",
+                 {"click:Option1", "Text5=b.gif", "Text4=40", "Text3=20", "Text2=n", "Text1=v",
+                  "Combo2#0", "Combo1=text"},
+                 "<INPUT TYPE=text ALIGN=LEFT VALUE=\"v\" NAME=\"n\" SIZE=20 MAXLENGTH=40"
+                 " SRC=\"b.gif\" CHECKED>",
+                 "<INPUT TYPE=text ALIGN=LEFT>");
 
-    QTest::newRow("text area empty")
-        << "mnutextarea" << "formss3" << QStringList() << emptyTextArea << emptyTextArea;
-    QTest::newRow("text area all in order, all reset")
-        << "mnutextarea" << "formss3"
-        << QStringList{"Combo1#1", "Text3=msg", "Text2=40", "Text1=5"}
-        << QByteArray("<TEXTAREA ROWS=5 COLS=40 NAME=\"msg\" WRAP=VIRTUAL>"
-                      "Text included (can also be ommited)</TEXTAREA>")
-        << emptyTextArea;
-    QTest::newRow("text area typed wrap")
-        << "mnutextarea" << "formss3" << QStringList{"Combo1=hard"}
-        << QByteArray("<TEXTAREA WRAP=hard>Text included (can also be ommited)</TEXTAREA>")
-        << emptyTextArea;
+    newTwoUseRow("text area empty", "formss3", "mnutextarea", {}, emptyTextArea,
+                 emptyTextArea);
+    newTwoUseRow("text area all in order, all reset", "formss3", "mnutextarea",
+                 {"Combo1#1", "Text3=msg", "Text2=40", "Text1=5"},
+                 "<TEXTAREA ROWS=5 COLS=40 NAME=\"msg\" WRAP=VIRTUAL>"
+                 "Text included (can also be ommited)</TEXTAREA>",
+                 emptyTextArea);
+    newTwoUseRow("text area typed wrap", "formss3", "mnutextarea", {"Combo1=hard"},
+                 "<TEXTAREA WRAP=hard>Text included (can also be ommited)</TEXTAREA>",
+                 emptyTextArea);
 
-    QTest::newRow("option start state")
-        << "mnuoption" << "formss4" << QStringList() << QByteArray("<OPTION CHECKED>")
-        << QByteArray("<OPTION CHECKED>");
-    QTest::newRow("option plain with value, then checked again")
-        << "mnuoption" << "formss4" << QStringList{"Option1", "Text1=3"}
-        << QByteArray("<OPTION VALUE=\"3\" PLAIN>") << QByteArray("<OPTION CHECKED>");
-    QTest::newRow("option selected")
-        << "mnuoption" << "formss4" << QStringList{"Option3"} << QByteArray("<OPTION SELECTED>")
-        << QByteArray("<OPTION CHECKED>");
-    QTest::newRow("option disabled, the last choice counts")
-        << "mnuoption" << "formss4" << QStringList{"Option1", "Option4"}
-        << QByteArray("<OPTION DISABLED>") << QByteArray("<OPTION CHECKED>");
-    QTest::newRow("option blank value")
-        << "mnuoption" << "formss4" << QStringList{"Text1= "}
-        << QByteArray("<OPTION VALUE=\" \" CHECKED>") << QByteArray("<OPTION CHECKED>");
+    newTwoUseRow("option start state", "formss4", "mnuoption", {}, "<OPTION CHECKED>",
+                 "<OPTION CHECKED>");
+    newTwoUseRow("option plain with value, then checked again", "formss4", "mnuoption",
+                 {"click:Option1", "Text1=3"}, "<OPTION VALUE=\"3\" PLAIN>",
+                 "<OPTION CHECKED>");
+    newTwoUseRow("option selected", "formss4", "mnuoption", {"click:Option3"},
+                 "<OPTION SELECTED>", "<OPTION CHECKED>");
+    newTwoUseRow("option disabled, the last choice counts", "formss4", "mnuoption",
+                 {"click:Option1", "click:Option4"}, "<OPTION DISABLED>", "<OPTION CHECKED>");
+    newTwoUseRow("option blank value", "formss4", "mnuoption", {"Text1= "},
+                 "<OPTION VALUE=\" \" CHECKED>", "<OPTION CHECKED>");
 
-    QTest::newRow("select empty")
-        << "mnuselect" << "formss5" << QStringList() << "<SELECT>\r" + optionLines
-        << "<SELECT>\r" + optionLines;
-    QTest::newRow("select all, multiple kept")
-        << "mnuselect" << "formss5" << QStringList{"Check1", "Text2=3", "Text1=choice"}
-        << "<SELECT NAME=\"choice\" SIZE=3 MULTIPLE>\r" + optionLines
-        << "<SELECT MULTIPLE>\r" + optionLines;
+    newTwoUseRow("select empty", "formss5", "mnuselect", {}, "<SELECT>\r" + optionLines,
+                 "<SELECT>\r" + optionLines);
+    newTwoUseRow("select all, multiple kept", "formss5", "mnuselect",
+                 {"click:Check1", "Text2=3", "Text1=choice"},
+                 "<SELECT NAME=\"choice\" SIZE=3 MULTIPLE>\r" + optionLines,
+                 "<SELECT MULTIPLE>\r" + optionLines);
 }
 
-void TestForms::output()
+void TestForms::dialogs()
 {
-    checkOutput();
+    checkDialogRow();
 }
 
 void TestForms::inputOptionIsClearedOnlyByOk()
@@ -154,42 +145,31 @@ void TestForms::selectInsertsTwiceReplacingSelection()
     QCOMPARE(program.bytes(), "a <SELECT>\r" + optionLines + "| b");
 }
 
-void TestForms::cancelInsertsNothingAndKeepsFields()
-{
-    Program program;
-    program.trigger("mnuform");
-    setFields(program, "formss1", {"Text1=/x"});
-    program.click("Command2", "formss1");
-    QVERIFY(!program.window("formss1")->isVisible());
-    QCOMPARE(program.bytes(), QByteArray());
-    program.trigger("mnuform");
-    program.click("Command1", "formss1");
-    QCOMPARE(program.bytes(), QByteArray("<FORM ACTION=/x>\n</FORM>"));
-}
-
 void TestForms::tabOrder_data()
 {
     addTabOrderColumns();
 
     QTest::newRow("form: Command1 is OK and comes first")
-        << "mnuform" << "formss1"
+        << "menu:mnuform" << "formss1"
         << QStringList{"Text1", "Text2", "Text3", "Command1", "Command2"};
     QTest::newRow("input: the option first")
-        << "mnuinput" << "formss2"
+        << "menu:mnuinput" << "formss2"
         << QStringList{"Option1", "Combo1", "Combo2", "Text1", "Text2", "Text3", "Text4",
                        "Text5", "Command1", "Command2"};
     QTest::newRow("text area: the Wrap list adds no stop")
-        << "mnutextarea" << "formss3"
+        << "menu:mnutextarea" << "formss3"
         << QStringList{"Text1", "Text2", "Text3", "Combo1", "Command1", "Command2"};
     QTest::newRow("option: Disabled last")
-        << "mnuoption" << "formss4"
+        << "menu:mnuoption" << "formss4"
         << QStringList{"Text1", "Option1", "Option2", "Option3", "Command1", "Command2",
                        "Option4"};
+    QTest::newRow("select: the keyboard starts in the name")
+        << "menu:mnuselect" << "formss5" << QStringList{"Text1"};
 }
 
 void TestForms::tabOrder()
 {
-    checkTabOrder();
+    checkTabOrderRow();
 }
 
 QTEST_MAIN(TestForms)

@@ -1,4 +1,4 @@
-#include "support/dialogtables.h"
+#include "support/dialogrows.h"
 #include "support/program.h"
 
 #include <QGroupBox>
@@ -13,10 +13,10 @@ class TestFrameDialogs : public QObject
 private slots:
     void opens_data();
     void opens();
-    void output_data();
-    void output();
-    void reopen_data();
-    void reopen();
+    void captions_data();
+    void captions();
+    void dialogs_data();
+    void dialogs();
     void tabOrder_data();
     void tabOrder();
     void framesetColour_data();
@@ -26,124 +26,127 @@ private slots:
 
 void TestFrameDialogs::opens_data()
 {
-    DialogTables::opensColumns();
+    addOpenColumns();
 
-    QTest::newRow("frameset menu") << "mnuframeset" << "frame1" << "Frameset" << "Frame2"
-                                   << "Frameset...";
-    QTest::newRow("frameset tab button") << "Command14(4)" << "frame1" << "Frameset" << "Frame2"
-                                         << "Frameset...";
-    QTest::newRow("frame menu") << "mnuframe" << "frame2" << "Frame" << "Frame3" << "Frame";
-    QTest::newRow("frame tab button") << "Command14(5)" << "frame2" << "Frame" << "Frame3"
-                                      << "Frame";
-    QTest::newRow("iframe menu") << "mnuiframe" << "frame3" << "Iframe" << "Frame4" << "Iframe";
-    QTest::newRow("iframe tab button") << "Command19" << "frame3" << "Iframe" << "Frame4"
-                                       << "Iframe";
+    QTest::newRow("frameset menu and tab button")
+        << "frame1" << QStringList{"menu:mnuframeset", "tab:Command14(4)"} << "Frameset";
+    QTest::newRow("frame menu and tab button")
+        << "frame2" << QStringList{"menu:mnuframe", "tab:Command14(5)"} << "Frame";
+    QTest::newRow("iframe menu and tab button")
+        << "frame3" << QStringList{"menu:mnuiframe", "tab:Command19"} << "Iframe";
 }
 
 void TestFrameDialogs::opens()
 {
-    DialogTables::checkOpens();
+    checkOpenRow();
 }
 
-void TestFrameDialogs::output_data()
+void TestFrameDialogs::captions_data()
 {
-    DialogTables::outputColumns();
+    addCaptionColumns();
 
-    QTest::newRow("frameset empty") << "mnuframeset" << "frame1" << QStringList()
-                                    << QByteArray("<FRAMESET>Frames\n</FRAMESET>");
-    QTest::newRow("frameset rows quoted")
-        << "mnuframeset" << "frame1" << QStringList{"Text1=50%,*"}
-        << QByteArray("<FRAMESET ROWS=\"50%,*\">Frames\n</FRAMESET>");
-    QTest::newRow("frameset every field in order")
-        << "mnuframeset" << "frame1"
-        << QStringList{"Text4=00FF00", "Text3=2", "Text2=*,*", "Text1=20%,80%"}
-        << QByteArray("<FRAMESET ROWS=\"20%,80%\" COLS=\"*,*\" BORDER=2 BORDERCOLOR=#00FF00>"
-                      "Frames\n</FRAMESET>");
-    QTest::newRow("frame at start") << "mnuframe" << "frame2" << QStringList()
-                                    << QByteArray("<FRAME SCROLLING=YES>");
-    QTest::newRow("frame scrolling NO and no resize")
-        << "mnuframe" << "frame2" << QStringList{"Option2=1", "Check1=1"}
-        << QByteArray("<FRAME SCROLLING=NO NORESIZE>");
-    QTest::newRow("frame scrolling back to YES")
-        << "mnuframe" << "frame2" << QStringList{"Option2=1", "Option1=1"}
-        << QByteArray("<FRAME SCROLLING=YES>");
-    QTest::newRow("frame no resize unchecked again")
-        << "mnuframe" << "frame2" << QStringList{"Check1=1", "Check1=0"}
-        << QByteArray("<FRAME SCROLLING=YES>");
-    QTest::newRow("frame margin height before width")
-        << "mnuframe" << "frame2" << QStringList{"Text3=5", "Text4=7"}
-        << QByteArray("<FRAME MARGINHEIGHT=7 MARGINWIDTH=5 SCROLLING=YES>");
-    QTest::newRow("frame every field in order")
-        << "mnuframe" << "frame2"
-        << QStringList{"Check1=1", "Option2=1", "Text6=3", "Text5=0", "Text4=7", "Text3=5",
-                       "Text2=main", "Text1=a.htm"}
-        << QByteArray("<FRAME SRC=\"a.htm\" NAME=\"main\" MARGINHEIGHT=7 MARGINWIDTH=5 "
-                      "FRAMEBORDER=0 FRAMESPACING=3 SCROLLING=NO NORESIZE>");
-    QTest::newRow("iframe empty") << "mnuiframe" << "frame3" << QStringList()
-                                  << QByteArray("<IFRAME>Floating frame goes in here</IFRAME>");
-    QTest::newRow("iframe name and src")
-        << "mnuiframe" << "frame3" << QStringList{"Text1=main", "Text2=a.htm"}
-        << QByteArray("<IFRAME NAME=\"main\" SRC=\"a.htm\">Floating frame goes in here"
-                      "</IFRAME>");
-    QTest::newRow("iframe every field in order")
-        << "mnuiframe" << "frame3"
-        << QStringList{"Text4=100", "Text3=300", "Text2=b.htm", "Text1=side"}
-        << QByteArray("<IFRAME NAME=\"side\" SRC=\"b.htm\" WIDTH=300 HEIGHT=100>"
-                      "Floating frame goes in here</IFRAME>");
+    QTest::newRow("frameset frame")
+        << "menu:mnuframeset" << "frame1" << "Frame2" << "Frameset..." << "";
+    QTest::newRow("frame frame") << "menu:mnuframe" << "frame2" << "Frame3" << "Frame" << "";
+    QTest::newRow("iframe frame") << "menu:mnuiframe" << "frame3" << "Frame4" << "Iframe" << "";
 }
 
-void TestFrameDialogs::output()
+void TestFrameDialogs::captions()
 {
-    DialogTables::checkOutput();
+    checkCaptionRow();
 }
 
-void TestFrameDialogs::reopen_data()
+void TestFrameDialogs::dialogs_data()
 {
-    DialogTables::reopenColumns();
+    addDialogColumns();
+    const QByteArray iframeText = ">Floating frame goes in here</IFRAME>";
 
-    const QStringList frameset{"Text1=50%,*", "Text2=*", "Text3=1", "Text4=FF0000"};
-    QTest::newRow("frameset keeps rows and cols after OK")
-        << "mnuframeset" << "frame1" << frameset << "Command2"
-        << QStringList{"Text1=50%,*", "Text2=*", "Text3=", "Text4="};
-    QTest::newRow("frameset keeps everything after cancel")
-        << "mnuframeset" << "frame1" << frameset << "Command3" << frameset;
-    const QStringList frame{"Text1=a", "Text2=b", "Text3=1", "Text4=2", "Text5=3",
-                            "Text6=4", "Option2=1", "Check1=1"};
-    QTest::newRow("frame keeps everything after OK")
-        << "mnuframe" << "frame2" << frame << "Command2" << frame;
-    QTest::newRow("frame keeps everything after cancel")
-        << "mnuframe" << "frame2" << frame << "Command3" << frame;
-    QTest::newRow("iframe empty after OK")
-        << "mnuiframe" << "frame3" << QStringList{"Text1=n", "Text2=s", "Text3=1", "Text4=2"}
-        << "Command2" << QStringList{"Text1=", "Text2=", "Text3=", "Text4="};
-    QTest::newRow("iframe keeps everything after cancel")
-        << "mnuiframe" << "frame3" << QStringList{"Text1=n", "Text4=2"} << "Command1"
-        << QStringList{"Text1=n", "Text4=2"};
+    newDialogRow("frameset empty", "frame1", {"menu:mnuframeset", "ok"},
+                 {"<FRAMESET>Frames\n</FRAMESET>"});
+    newDialogRow("frameset rows quoted", "frame1", {"menu:mnuframeset", "Text1=50%,*", "ok"},
+                 {"<FRAMESET ROWS=\"50%,*\">Frames\n</FRAMESET>"});
+    newDialogRow("frameset every field in order, rows and cols kept after OK", "frame1",
+                 {"menu:mnuframeset", "Text4=00FF00", "Text3=2", "Text2=*,*", "Text1=20%,80%",
+                  "ok", "?hidden", "menu:mnuframeset", "?Text1=20%,80%", "?Text2=*,*",
+                  "?Text3=", "?Text4="},
+                 {"<FRAMESET ROWS=\"20%,80%\" COLS=\"*,*\" BORDER=2 BORDERCOLOR=#00FF00>"
+                  "Frames\n</FRAMESET>"},
+                 true);
+    newDialogRow("frameset keeps everything after cancel", "frame1",
+                 {"menu:mnuframeset", "Text1=50%,*", "Text2=*", "Text3=1", "Text4=FF0000",
+                  "cancel", "?hidden", "menu:mnuframeset", "?Text1=50%,*", "?Text2=*",
+                  "?Text3=1", "?Text4=FF0000"},
+                 {}, true);
+
+    newDialogRow("frame at start", "frame2", {"menu:mnuframe", "ok"},
+                 {"<FRAME SCROLLING=YES>"});
+    newDialogRow("frame scrolling NO and no resize", "frame2",
+                 {"menu:mnuframe", "click:Option2", "click:Check1", "ok"},
+                 {"<FRAME SCROLLING=NO NORESIZE>"});
+    newDialogRow("frame scrolling back to YES", "frame2",
+                 {"menu:mnuframe", "click:Option2", "click:Option1", "ok"},
+                 {"<FRAME SCROLLING=YES>"});
+    newDialogRow("frame no resize unchecked again", "frame2",
+                 {"menu:mnuframe", "click:Check1", "click:Check1", "ok"},
+                 {"<FRAME SCROLLING=YES>"});
+    newDialogRow("frame margin height before width", "frame2",
+                 {"menu:mnuframe", "Text3=5", "Text4=7", "ok"},
+                 {"<FRAME MARGINHEIGHT=7 MARGINWIDTH=5 SCROLLING=YES>"});
+    newDialogRow("frame every field in order, all kept after OK", "frame2",
+                 {"menu:mnuframe", "click:Check1", "click:Option2", "Text6=3", "Text5=0",
+                  "Text4=7", "Text3=5", "Text2=main", "Text1=a.htm", "ok", "?hidden",
+                  "menu:mnuframe", "?Text1=a.htm", "?Text2=main", "?Text3=5", "?Text4=7",
+                  "?Text5=0", "?Text6=3", "?Option2=1", "?Check1=1"},
+                 {"<FRAME SRC=\"a.htm\" NAME=\"main\" MARGINHEIGHT=7 MARGINWIDTH=5 "
+                  "FRAMEBORDER=0 FRAMESPACING=3 SCROLLING=NO NORESIZE>"},
+                 true);
+    newDialogRow("frame keeps everything after cancel", "frame2",
+                 {"menu:mnuframe", "Text1=a", "Text2=b", "Text3=1", "Text4=2", "Text5=3",
+                  "Text6=4", "click:Option2", "click:Check1", "cancel", "?hidden",
+                  "menu:mnuframe", "?Text1=a", "?Text2=b", "?Text3=1", "?Text4=2", "?Text5=3",
+                  "?Text6=4", "?Option2=1", "?Check1=1"},
+                 {}, true);
+
+    newDialogRow("iframe empty", "frame3", {"menu:mnuiframe", "ok"}, {"<IFRAME" + iframeText});
+    newDialogRow("iframe name and src", "frame3",
+                 {"menu:mnuiframe", "Text1=main", "Text2=a.htm", "ok"},
+                 {"<IFRAME NAME=\"main\" SRC=\"a.htm\"" + iframeText});
+    newDialogRow("iframe every field in order, then reopens empty", "frame3",
+                 {"menu:mnuiframe", "Text4=100", "Text3=300", "Text2=b.htm", "Text1=side", "ok",
+                  "?hidden", "menu:mnuiframe", "?Text1=", "?Text2=", "?Text3=", "?Text4="},
+                 {"<IFRAME NAME=\"side\" SRC=\"b.htm\" WIDTH=300 HEIGHT=100" + iframeText},
+                 true);
+    newDialogRow("iframe keeps everything after cancel", "frame3",
+                 {"menu:mnuiframe", "Text1=n", "Text4=2", "cancel", "?hidden", "menu:mnuiframe",
+                  "?Text1=n", "?Text4=2"},
+                 {}, true);
 }
 
-void TestFrameDialogs::reopen()
+void TestFrameDialogs::dialogs()
 {
-    DialogTables::checkReopen();
+    checkDialogRow();
 }
 
 void TestFrameDialogs::tabOrder_data()
 {
-    DialogTables::tabOrderColumns();
+    addTabOrderColumns();
 
     QTest::newRow("frameset: buttons after rows and cols")
-        << "mnuframeset" << "frame1" << "Text1"
-        << QStringList{"Text2", "Command2", "Command3", "Text3", "Text4", "Command1", "Text1"};
+        << "menu:mnuframeset" << "frame1"
+        << QStringList{"Text1", "Text2",    "Command2", "Command3",
+                       "Text3", "Text4",    "Command1", "Text1"};
     QTest::newRow("frame: OK first")
-        << "mnuframe" << "frame2" << "Command2"
-        << QStringList{"Command3", "Option1", "Option2", "Text1", "Text2", "Text3", "Text4",
-                       "Text5", "Check1", "Text6", "Command2"};
-    QTest::newRow("iframe") << "mnuiframe" << "frame3" << "Text1"
-                            << QStringList{"Text2", "Text3", "Text4", "Command1", "Command2"};
+        << "menu:mnuframe" << "frame2"
+        << QStringList{"Command2", "Command3", "Option1", "Option2", "Text1",  "Text2",
+                       "Text3",    "Text4",    "Text5",   "Check1",  "Text6", "Command2"};
+    QTest::newRow("iframe")
+        << "menu:mnuiframe" << "frame3"
+        << QStringList{"Text1", "Text2", "Text3", "Text4", "Command1", "Command2"};
 }
 
 void TestFrameDialogs::tabOrder()
 {
-    DialogTables::checkTabOrder();
+    checkTabOrderRow();
 }
 
 void TestFrameDialogs::framesetColour_data()

@@ -1,7 +1,6 @@
-#include "support/dialogtables.h"
+#include "support/dialogrows.h"
 #include "support/program.h"
 
-#include <QGroupBox>
 #include <QLineEdit>
 
 // The anchor, image and embed dialogs.
@@ -12,10 +11,10 @@ class TestLinkDialogs : public QObject
 private slots:
     void opens_data();
     void opens();
-    void output_data();
-    void output();
-    void reopen_data();
-    void reopen();
+    void captions_data();
+    void captions();
+    void dialogs_data();
+    void dialogs();
     void tabOrder_data();
     void tabOrder();
     void everyImageOpenerShowsOneWindow();
@@ -23,122 +22,114 @@ private slots:
 
 void TestLinkDialogs::opens_data()
 {
-    DialogTables::opensColumns();
+    addOpenColumns();
 
-    QTest::newRow("anchor menu") << "mnuanchor" << "anchor1" << "Anchors / links" << "Frame3"
-                                 << "Anchor / Link";
-    QTest::newRow("anchor tab button") << "Command17(0)" << "anchor1" << "Anchors / links"
-                                       << "Frame3" << "Anchor / Link";
-    QTest::newRow("image menu") << "mnuimages" << "img1" << "Image..." << "Frame3" << "Images";
-    QTest::newRow("image insert menu") << "mnuimg2" << "img1" << "Image..." << "Frame3"
-                                       << "Images";
-    QTest::newRow("image tab button") << "Command17(6)" << "img1" << "Image..." << "Frame3"
-                                      << "Images";
-    QTest::newRow("embed menu") << "mnuembed" << "img2" << "Embed..." << "Frame3" << "Embed";
-    QTest::newRow("embed tab button") << "Command17(7)" << "img2" << "Embed..." << "Frame3"
-                                      << "Embed";
+    QTest::newRow("anchor menu and tab button")
+        << "anchor1" << QStringList{"menu:mnuanchor", "tab:Command17(0)"} << "Anchors / links";
+    QTest::newRow("image menus and tab button")
+        << "img1" << QStringList{"menu:mnuimages", "menu:mnuimg2", "tab:Command17(6)"}
+        << "Image...";
+    QTest::newRow("embed menu and tab button")
+        << "img2" << QStringList{"menu:mnuembed", "tab:Command17(7)"} << "Embed...";
 }
 
 void TestLinkDialogs::opens()
 {
-    DialogTables::checkOpens();
+    checkOpenRow();
 }
 
-void TestLinkDialogs::output_data()
+void TestLinkDialogs::captions_data()
 {
-    DialogTables::outputColumns();
+    addCaptionColumns();
 
-    QTest::newRow("anchor empty") << "mnuanchor" << "anchor1" << QStringList()
-                                  << QByteArray("<A>Your link here</A>");
-    QTest::newRow("anchor href and rel")
-        << "mnuanchor" << "anchor1" << QStringList{"Text1=a.htm", "Text6=next"}
-        << QByteArray("<A HREF=\"a.htm\" REL=next>Your link here</A>");
-    QTest::newRow("anchor every field in order")
-        << "mnuanchor" << "anchor1"
-        << QStringList{"Text7=prev", "Text6=next", "Text5=_top", "Text4=GET", "Text3=Home",
-                       "Text2=top", "Text1=index.htm"}
-        << QByteArray("<A HREF=\"index.htm\" NAME=\"top\" TITLE=\"Home\" METHODS=GET "
-                      "TARGET=\"_top\" REL=next REV=prev>Your link here</A>");
-    QTest::newRow("anchor quote not escaped")
-        << "mnuanchor" << "anchor1" << QStringList{"Text3=a \"b\""}
-        << QByteArray("<A TITLE=\"a \"b\"\">Your link here</A>");
-    QTest::newRow("image empty") << "mnuimages" << "img1" << QStringList()
-                                 << QByteArray("<IMG>");
-    QTest::newRow("image alt with blanks, align in lower case")
-        << "mnuimages" << "img1" << QStringList{"Text3= a  cat ", "Combo1=left"}
-        << QByteArray("<IMG ALT=\" a  cat \" ALIGN=left>");
-    QTest::newRow("image every field in order")
-        << "mnuimages" << "img1"
-        << QStringList{"Text6=0", "Text5=60", "Text4=80", "Combo1=BLEEDLEFT", "Text3=Cat",
-                       "Text2=cat.gif", "Text1=cat.jpg"}
-        << QByteArray("<IMG SRC=\"cat.jpg\" LOWSRC=\"cat.gif\" ALT=\"Cat\" ALIGN=BLEEDLEFT "
-                      "WIDTH=80 HEIGHT=60 BORDER=0>");
-    QTest::newRow("embed empty") << "mnuembed" << "img2" << QStringList()
-                                 << QByteArray("<EMBED>");
-    QTest::newRow("embed every field in order")
-        << "mnuembed" << "img2"
-        << QStringList{"Text5=2", "Text4=1", "Text3=40", "Text2=200", "Text1=song.mid"}
-        << QByteArray("<EMBED SRC=\"song.mid\" WIDTH=200 HEIGHT=40 BORDER=1 LOOP=2>");
-    QTest::newRow("embed only loop") << "mnuembed" << "img2" << QStringList{"Text5=-1"}
-                                     << QByteArray("<EMBED LOOP=-1>");
+    QTest::newRow("anchor frame")
+        << "menu:mnuanchor" << "anchor1" << "Frame3" << "Anchor / Link" << "";
+    QTest::newRow("image frame") << "menu:mnuimages" << "img1" << "Frame3" << "Images" << "";
+    QTest::newRow("embed frame") << "menu:mnuembed" << "img2" << "Frame3" << "Embed" << "";
 }
 
-void TestLinkDialogs::output()
+void TestLinkDialogs::captions()
 {
-    DialogTables::checkOutput();
+    checkCaptionRow();
 }
 
-void TestLinkDialogs::reopen_data()
+void TestLinkDialogs::dialogs_data()
 {
-    DialogTables::reopenColumns();
+    addDialogColumns();
 
-    const QStringList anchor{"Text1=a.htm", "Text2=n", "Text3=t", "Text4=m",
-                             "Text5=f",     "Text6=r", "Text7=v"};
-    QTest::newRow("anchor keeps everything after OK")
-        << "mnuanchor" << "anchor1" << anchor << "Command2" << anchor;
-    QTest::newRow("image keeps only the alignment after OK")
-        << "mnuimages" << "img1"
-        << QStringList{"Text1=s", "Text2=l", "Text3=a", "Combo1=TOP", "Text4=1", "Text5=2",
-                       "Text6=3"}
-        << "Command2"
-        << QStringList{"Text1=", "Text2=", "Text3=", "Combo1=TOP", "Text4=", "Text5=", "Text6="};
-    QTest::newRow("image keeps everything after cancel")
-        << "mnuimages" << "img1" << QStringList{"Text1=s", "Combo1=TOP", "Text6=3"}
-        << "Command1" << QStringList{"Text1=s", "Combo1=TOP", "Text6=3"};
-    QTest::newRow("embed empty after OK")
-        << "mnuembed" << "img2"
-        << QStringList{"Text1=s", "Text2=1", "Text3=2", "Text4=3", "Text5=4"} << "Command2"
-        << QStringList{"Text1=", "Text2=", "Text3=", "Text4=", "Text5="};
-    QTest::newRow("embed keeps everything after cancel")
-        << "mnuembed" << "img2" << QStringList{"Text1=s", "Text5=4"} << "Command1"
-        << QStringList{"Text1=s", "Text5=4"};
+    newDialogRow("anchor empty", "anchor1", {"menu:mnuanchor", "ok"},
+                 {"<A>Your link here</A>"});
+    newDialogRow("anchor href and rel", "anchor1",
+                 {"menu:mnuanchor", "Text1=a.htm", "Text6=next", "ok"},
+                 {"<A HREF=\"a.htm\" REL=next>Your link here</A>"});
+    newDialogRow("anchor every field in order, all kept after OK", "anchor1",
+                 {"menu:mnuanchor", "Text7=prev", "Text6=next", "Text5=_top", "Text4=GET",
+                  "Text3=Home", "Text2=top", "Text1=index.htm", "ok", "?hidden",
+                  "menu:mnuanchor", "?Text1=index.htm", "?Text2=top", "?Text3=Home",
+                  "?Text4=GET", "?Text5=_top", "?Text6=next", "?Text7=prev"},
+                 {"<A HREF=\"index.htm\" NAME=\"top\" TITLE=\"Home\" METHODS=GET "
+                  "TARGET=\"_top\" REL=next REV=prev>Your link here</A>"},
+                 true);
+    newDialogRow("anchor quote not escaped", "anchor1",
+                 {"menu:mnuanchor", "Text3=a \"b\"", "ok"},
+                 {"<A TITLE=\"a \"b\"\">Your link here</A>"});
+
+    newDialogRow("image empty", "img1", {"menu:mnuimages", "ok"}, {"<IMG>"});
+    newDialogRow("image alt with blanks, align in lower case", "img1",
+                 {"menu:mnuimages", "Text3= a  cat ", "Combo1=left", "ok"},
+                 {"<IMG ALT=\" a  cat \" ALIGN=left>"});
+    newDialogRow("image every field in order, only the alignment kept after OK", "img1",
+                 {"menu:mnuimages", "Text6=0", "Text5=60", "Text4=80", "Combo1=BLEEDLEFT",
+                  "Text3=Cat", "Text2=cat.gif", "Text1=cat.jpg", "ok", "?hidden",
+                  "menu:mnuimages", "?Text1=", "?Text2=", "?Text3=", "?Combo1=BLEEDLEFT",
+                  "?Text4=", "?Text5=", "?Text6="},
+                 {"<IMG SRC=\"cat.jpg\" LOWSRC=\"cat.gif\" ALT=\"Cat\" ALIGN=BLEEDLEFT "
+                  "WIDTH=80 HEIGHT=60 BORDER=0>"},
+                 true);
+    newDialogRow("image keeps everything after cancel", "img1",
+                 {"menu:mnuimages", "Text1=s", "Combo1=TOP", "Text6=3", "cancel", "?hidden",
+                  "menu:mnuimages", "?Text1=s", "?Combo1=TOP", "?Text6=3"},
+                 {}, true);
+
+    newDialogRow("embed empty", "img2", {"menu:mnuembed", "ok"}, {"<EMBED>"});
+    newDialogRow("embed every field in order, then reopens empty", "img2",
+                 {"menu:mnuembed", "Text5=2", "Text4=1", "Text3=40", "Text2=200",
+                  "Text1=song.mid", "ok", "?hidden", "menu:mnuembed", "?Text1=", "?Text2=",
+                  "?Text3=", "?Text4=", "?Text5="},
+                 {"<EMBED SRC=\"song.mid\" WIDTH=200 HEIGHT=40 BORDER=1 LOOP=2>"}, true);
+    newDialogRow("embed only loop", "img2", {"menu:mnuembed", "Text5=-1", "ok"},
+                 {"<EMBED LOOP=-1>"});
+    newDialogRow("embed keeps everything after cancel", "img2",
+                 {"menu:mnuembed", "Text1=s", "Text5=4", "cancel", "?hidden", "menu:mnuembed",
+                  "?Text1=s", "?Text5=4"},
+                 {}, true);
 }
 
-void TestLinkDialogs::reopen()
+void TestLinkDialogs::dialogs()
 {
-    DialogTables::checkReopen();
+    checkDialogRow();
 }
 
 void TestLinkDialogs::tabOrder_data()
 {
-    DialogTables::tabOrderColumns();
+    addTabOrderColumns();
 
     QTest::newRow("anchor: left column, then right")
-        << "mnuanchor" << "anchor1" << "Text1"
-        << QStringList{"Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Command1",
-                       "Command2"};
+        << "menu:mnuanchor" << "anchor1"
+        << QStringList{"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7",
+                       "Command1", "Command2"};
     QTest::newRow("image: width and height before border")
-        << "mnuimages" << "img1" << "Text1"
-        << QStringList{"Text2", "Text3", "Combo1", "Text4", "Text5", "Text6", "Command1",
-                       "Command2"};
+        << "menu:mnuimages" << "img1"
+        << QStringList{"Text1", "Text2", "Text3", "Combo1", "Text4", "Text5", "Text6",
+                       "Command1", "Command2"};
     QTest::newRow("embed: width, height, border, loop")
-        << "mnuembed" << "img2" << "Text1"
-        << QStringList{"Text2", "Text3", "Text4", "Text5", "Command1", "Command2"};
+        << "menu:mnuembed" << "img2"
+        << QStringList{"Text1", "Text2", "Text3", "Text4", "Text5", "Command1", "Command2"};
 }
 
 void TestLinkDialogs::tabOrder()
 {
-    DialogTables::checkTabOrder();
+    checkTabOrderRow();
 }
 
 void TestLinkDialogs::everyImageOpenerShowsOneWindow()

@@ -1,4 +1,4 @@
-#include "support/dialogtables.h"
+#include "support/dialogrows.h"
 #include "support/program.h"
 
 #include <QComboBox>
@@ -14,10 +14,10 @@ class TestListDialogs : public QObject
 private slots:
     void opens_data();
     void opens();
-    void output_data();
-    void output();
-    void reopen_data();
-    void reopen();
+    void captions_data();
+    void captions();
+    void dialogs_data();
+    void dialogs();
     void tabOrder_data();
     void tabOrder();
     void typedTypeStaysAsTyped_data();
@@ -28,85 +28,81 @@ private slots:
 
 void TestListDialogs::opens_data()
 {
-    DialogTables::opensColumns();
+    addOpenColumns();
 
-    QTest::newRow("UL menu") << "mnul" << "list1" << "UL List" << "Frame3" << "UL List";
-    QTest::newRow("UL tab button") << "Command17(1)" << "list1" << "UL List" << "Frame3"
-                                   << "UL List";
-    QTest::newRow("OL menu") << "mnuol" << "list2" << "OL List" << "Frame3" << "OL List";
+    QTest::newRow("UL menu and tab button")
+        << "list1" << QStringList{"menu:mnul", "tab:Command17(1)"} << "UL List";
+    QTest::newRow("OL menu") << "list2" << QStringList{"menu:mnuol"} << "OL List";
 }
 
 void TestListDialogs::opens()
 {
-    DialogTables::checkOpens();
+    checkOpenRow();
 }
 
-void TestListDialogs::output_data()
+void TestListDialogs::captions_data()
 {
-    DialogTables::outputColumns();
+    addCaptionColumns();
 
-    QTest::newRow("UL empty") << "mnul" << "list1" << QStringList()
-                              << QByteArray("<UL>\n<LI>1st item\n<LI>2nd item, etc.\n</UL>");
-    QTest::newRow("UL disc") << "mnul" << "list1" << QStringList{"Combo1=DISC"}
-                             << QByteArray("<UL TYPE=DISC>\n<LI>1st item\n<LI>2nd item, etc.\n"
-                                           "</UL>");
-    QTest::newRow("UL typed type, bare as typed")
-        << "mnul" << "list1" << QStringList{"Combo1=my square"}
-        << QByteArray("<UL TYPE=my square>\n<LI>1st item\n<LI>2nd item, etc.\n</UL>");
-    QTest::newRow("OL empty") << "mnuol" << "list2" << QStringList()
-                              << QByteArray("<OL>\n<LI>1st item\n<LI>2nd item, etc\n</OL>");
-    QTest::newRow("OL type and start")
-        << "mnuol" << "list2" << QStringList{"Combo1=i", "Text1=3"}
-        << QByteArray("<OL TYPE=i START=3>\n<LI>1st item\n<LI>2nd item, etc\n</OL>");
-    QTest::newRow("OL only start") << "mnuol" << "list2" << QStringList{"Text1=10"}
-                                   << QByteArray("<OL START=10>\n<LI>1st item\n"
-                                                 "<LI>2nd item, etc\n</OL>");
-    QTest::newRow("OL only type") << "mnuol" << "list2" << QStringList{"Combo1=A"}
-                                  << QByteArray("<OL TYPE=A>\n<LI>1st item\n"
-                                                "<LI>2nd item, etc\n</OL>");
-    QTest::newRow("OL blank start is filled")
-        << "mnuol" << "list2" << QStringList{"Text1= "}
-        << QByteArray("<OL START= >\n<LI>1st item\n<LI>2nd item, etc\n</OL>");
+    QTest::newRow("UL frame") << "menu:mnul" << "list1" << "Frame3" << "UL List" << "";
+    QTest::newRow("OL frame") << "menu:mnuol" << "list2" << "Frame3" << "OL List" << "";
 }
 
-void TestListDialogs::output()
+void TestListDialogs::captions()
 {
-    DialogTables::checkOutput();
+    checkCaptionRow();
 }
 
-void TestListDialogs::reopen_data()
+void TestListDialogs::dialogs_data()
 {
-    DialogTables::reopenColumns();
+    addDialogColumns();
+    const QByteArray ulItems = ">\n<LI>1st item\n<LI>2nd item, etc.\n</UL>";
+    const QByteArray olItems = ">\n<LI>1st item\n<LI>2nd item, etc\n</OL>";
 
-    QTest::newRow("UL empty after OK") << "mnul" << "list1" << QStringList{"Combo1=CIRCLE"}
-                                       << "Command2" << QStringList{"Combo1="};
-    QTest::newRow("UL kept after cancel") << "mnul" << "list1" << QStringList{"Combo1=CIRCLE"}
-                                          << "Command1" << QStringList{"Combo1=CIRCLE"};
-    QTest::newRow("OL empty after OK")
-        << "mnuol" << "list2" << QStringList{"Combo1=I", "Text1=4"} << "Command2"
-        << QStringList{"Combo1=", "Text1="};
-    QTest::newRow("OL kept after cancel")
-        << "mnuol" << "list2" << QStringList{"Combo1=I", "Text1=4"} << "Command1"
-        << QStringList{"Combo1=I", "Text1=4"};
+    newDialogRow("UL empty", "list1", {"menu:mnul", "ok"}, {"<UL" + ulItems});
+    newDialogRow("UL disc, then reopens empty", "list1",
+                 {"menu:mnul", "Combo1=DISC", "ok", "?hidden", "menu:mnul", "?Combo1="},
+                 {"<UL TYPE=DISC" + ulItems}, true);
+    newDialogRow("UL typed type, bare as typed", "list1",
+                 {"menu:mnul", "Combo1=my square", "ok"}, {"<UL TYPE=my square" + ulItems});
+    newDialogRow("UL kept after cancel", "list1",
+                 {"menu:mnul", "Combo1=CIRCLE", "cancel", "?hidden", "menu:mnul",
+                  "?Combo1=CIRCLE"},
+                 {}, true);
+    newDialogRow("OL empty", "list2", {"menu:mnuol", "ok"}, {"<OL" + olItems});
+    newDialogRow("OL type and start, then reopens empty", "list2",
+                 {"menu:mnuol", "Combo1=i", "Text1=3", "ok", "?hidden", "menu:mnuol",
+                  "?Combo1=", "?Text1="},
+                 {"<OL TYPE=i START=3" + olItems}, true);
+    newDialogRow("OL only start", "list2", {"menu:mnuol", "Text1=10", "ok"},
+                 {"<OL START=10" + olItems});
+    newDialogRow("OL only type", "list2", {"menu:mnuol", "Combo1=A", "ok"},
+                 {"<OL TYPE=A" + olItems});
+    newDialogRow("OL blank start is filled", "list2", {"menu:mnuol", "Text1= ", "ok"},
+                 {"<OL START= " + olItems});
+    newDialogRow("OL kept after cancel", "list2",
+                 {"menu:mnuol", "Combo1=I", "Text1=4", "cancel", "?hidden", "menu:mnuol",
+                  "?Combo1=I", "?Text1=4"},
+                 {}, true);
 }
 
-void TestListDialogs::reopen()
+void TestListDialogs::dialogs()
 {
-    DialogTables::checkReopen();
+    checkDialogRow();
 }
 
 void TestListDialogs::tabOrder_data()
 {
-    DialogTables::tabOrderColumns();
+    addTabOrderColumns();
 
-    QTest::newRow("UL") << "mnul" << "list1" << "Combo1" << QStringList{"Command1", "Command2"};
+    QTest::newRow("UL") << "menu:mnul" << "list1" << QStringList{"Combo1", "Command1", "Command2"};
     QTest::newRow("OL: Start before Type")
-        << "mnuol" << "list2" << "Text1" << QStringList{"Combo1", "Command1", "Command2"};
+        << "menu:mnuol" << "list2" << QStringList{"Text1", "Combo1", "Command1", "Command2"};
 }
 
 void TestListDialogs::tabOrder()
 {
-    DialogTables::checkTabOrder();
+    checkTabOrderRow();
 }
 
 void TestListDialogs::typedTypeStaysAsTyped_data()

@@ -1,5 +1,7 @@
-#include "support/dialogdriver.h"
+#include "support/dialogrows.h"
+#include "support/program.h"
 
+#include <QComboBox>
 #include <QLabel>
 
 // The server-side include dialogs: echo, exec, include, email, fsize and flastmod.
@@ -10,8 +12,8 @@ class TestSsi : public QObject
 private slots:
     void opens_data();
     void opens();
-    void output_data();
-    void output();
+    void dialogs_data();
+    void dialogs();
     void echoListsTheServerPort();
     void execAndIncludeShowTheirStartValuesAfterOk();
     void emailRowsRunFromaddressToaddressFromhostTohost();
@@ -23,90 +25,77 @@ private slots:
 
 void TestSsi::opens_data()
 {
-    addOpensColumns();
+    addOpenColumns();
 
-    QTest::newRow("echo") << "mnuecho" << "Command16(0)" << "ssi1" << "Echo..." << "Combo1";
-    QTest::newRow("exec") << "mnuexec" << "Command16(1)" << "ssi2" << "Exec..." << "Text1";
-    QTest::newRow("include") << "mnuinc" << "Command16(2)" << "ssi3" << "Include..." << "Text1";
-    QTest::newRow("email") << "mnuemail" << "Command16(5)" << "ssi4" << "E-mail" << "Text1";
-    QTest::newRow("fsize") << "mnufsize" << "Command18(0)" << "ssi5" << "Fsize" << "Option1";
-    QTest::newRow("flastmod")
-        << "mnuflastmod" << "Command18(1)" << "ssi6" << "Flastmod" << "Text1";
+    QTest::newRow("echo") << "ssi1" << QStringList{"menu:mnuecho", "tab:Command16(0)"}
+                          << "Echo...";
+    QTest::newRow("exec") << "ssi2" << QStringList{"menu:mnuexec", "tab:Command16(1)"}
+                          << "Exec...";
+    QTest::newRow("include") << "ssi3" << QStringList{"menu:mnuinc", "tab:Command16(2)"}
+                             << "Include...";
+    QTest::newRow("email") << "ssi4" << QStringList{"menu:mnuemail", "tab:Command16(5)"}
+                           << "E-mail";
+    QTest::newRow("fsize") << "ssi5" << QStringList{"menu:mnufsize", "tab:Command18(0)"}
+                           << "Fsize";
+    QTest::newRow("flastmod") << "ssi6" << QStringList{"menu:mnuflastmod", "tab:Command18(1)"}
+                              << "Flastmod";
 }
 
 void TestSsi::opens()
 {
-    checkOpens();
+    checkOpenRow();
 }
 
-void TestSsi::output_data()
+void TestSsi::dialogs_data()
 {
-    addOutputColumns();
+    addDialogColumns();
 
     const QByteArray execStart("<!--#exec cmd=\"<filename> <arguments>\" cgi=\"<filename>\" -->");
     const QByteArray includeStart("<!--#include virtual=\"<filename>\" file=\"<filename>\" -->");
 
-    QTest::newRow("echo empty") << "mnuecho" << "ssi1" << QStringList()
-                                << QByteArray("<!--#echo -->") << QByteArray("<!--#echo -->");
-    QTest::newRow("echo picked, kept")
-        << "mnuecho" << "ssi1" << QStringList{"Combo1#4"}
-        << QByteArray("<!--#echo var=\"DATE_LOCAL\" -->")
-        << QByteArray("<!--#echo var=\"DATE_LOCAL\" -->");
-    QTest::newRow("echo typed")
-        << "mnuecho" << "ssi1" << QStringList{"Combo1=MY_VAR"}
-        << QByteArray("<!--#echo var=\"MY_VAR\" -->")
-        << QByteArray("<!--#echo var=\"MY_VAR\" -->");
+    newTwoUseRow("echo empty", "ssi1", "mnuecho", {}, "<!--#echo -->", "<!--#echo -->");
+    newTwoUseRow("echo picked, kept", "ssi1", "mnuecho", {"Combo1#4"},
+                 "<!--#echo var=\"DATE_LOCAL\" -->", "<!--#echo var=\"DATE_LOCAL\" -->");
+    newTwoUseRow("echo typed", "ssi1", "mnuecho", {"Combo1=MY_VAR"},
+                 "<!--#echo var=\"MY_VAR\" -->", "<!--#echo var=\"MY_VAR\" -->");
 
-    QTest::newRow("exec start values") << "mnuexec" << "ssi2" << QStringList() << execStart
-                                       << execStart;
-    QTest::newRow("exec both emptied, start values again")
-        << "mnuexec" << "ssi2" << QStringList{"Text1=", "Text2="} << QByteArray("<!--#exec -->")
-        << execStart;
-    QTest::newRow("exec command only")
-        << "mnuexec" << "ssi2" << QStringList{"Text2=", "Text1=ls -l"}
-        << QByteArray("<!--#exec cmd=\"ls -l\" -->") << execStart;
+    newTwoUseRow("exec start values", "ssi2", "mnuexec", {}, execStart, execStart);
+    newTwoUseRow("exec both emptied, start values again", "ssi2", "mnuexec",
+                 {"Text1=", "Text2="}, "<!--#exec -->", execStart);
+    newTwoUseRow("exec command only", "ssi2", "mnuexec", {"Text2=", "Text1=ls -l"},
+                 "<!--#exec cmd=\"ls -l\" -->", execStart);
 
-    QTest::newRow("include start values")
-        << "mnuinc" << "ssi3" << QStringList() << includeStart << includeStart;
-    QTest::newRow("include file only")
-        << "mnuinc" << "ssi3" << QStringList{"Text1=", "Text2=footer.htm"}
-        << QByteArray("<!--#include file=\"footer.htm\" -->") << includeStart;
-    QTest::newRow("include both")
-        << "mnuinc" << "ssi3" << QStringList{"Text2=b.htm", "Text1=/a.htm"}
-        << QByteArray("<!--#include virtual=\"/a.htm\" file=\"b.htm\" -->") << includeStart;
+    newTwoUseRow("include start values", "ssi3", "mnuinc", {}, includeStart, includeStart);
+    newTwoUseRow("include file only", "ssi3", "mnuinc", {"Text1=", "Text2=footer.htm"},
+                 "<!--#include file=\"footer.htm\" -->", includeStart);
+    newTwoUseRow("include both", "ssi3", "mnuinc", {"Text2=b.htm", "Text1=/a.htm"},
+                 "<!--#include virtual=\"/a.htm\" file=\"b.htm\" -->", includeStart);
 
-    QTest::newRow("email empty") << "mnuemail" << "ssi4" << QStringList()
-                                 << QByteArray("<!--#email -->") << QByteArray("<!--#email -->");
-    QTest::newRow("email tohost only, emptied")
-        << "mnuemail" << "ssi4" << QStringList{"Text4=mail.example.com"}
-        << QByteArray("<!--#email tohost=\"mail.example.com\" -->")
-        << QByteArray("<!--#email -->");
-    QTest::newRow("email all four in order")
-        << "mnuemail" << "ssi4" << QStringList{"Text4=d", "Text3=c", "Text2=b", "Text1=a"}
-        << QByteArray("<!--#email fromaddress=\"a\" toaddress=\"b\" fromhost=\"c\""
-                      " tohost=\"d\" -->")
-        << QByteArray("<!--#email -->");
+    newTwoUseRow("email empty", "ssi4", "mnuemail", {}, "<!--#email -->", "<!--#email -->");
+    newTwoUseRow("email tohost only, emptied", "ssi4", "mnuemail",
+                 {"Text4=mail.example.com"}, "<!--#email tohost=\"mail.example.com\" -->",
+                 "<!--#email -->");
+    newTwoUseRow("email all four in order", "ssi4", "mnuemail",
+                 {"Text4=d", "Text3=c", "Text2=b", "Text1=a"},
+                 "<!--#email fromaddress=\"a\" toaddress=\"b\" fromhost=\"c\" tohost=\"d\" -->",
+                 "<!--#email -->");
 
-    QTest::newRow("fsize start state writes an empty file")
-        << "mnufsize" << "ssi5" << QStringList() << QByteArray("<!--#fsize File=\"\" -->")
-        << QByteArray("<!--#fsize File=\"\" -->");
-    QTest::newRow("fsize virtual kept, text emptied")
-        << "mnufsize" << "ssi5" << QStringList{"Option1", "Text1=/index.html"}
-        << QByteArray("<!--#fsize Virtual=\"/index.html\" -->")
-        << QByteArray("<!--#fsize Virtual=\"\" -->");
-    QTest::newRow("flastmod virtual kept, text emptied")
-        << "mnuflastmod" << "ssi6" << QStringList{"Option1", "Text1=/index.html"}
-        << QByteArray("<!--#flastmod Virtual=\"/index.html\" -->")
-        << QByteArray("<!--#flastmod Virtual=\"\" -->");
-    QTest::newRow("flastmod file")
-        << "mnuflastmod" << "ssi6" << QStringList{"Option1", "Option2", "Text1=a.htm"}
-        << QByteArray("<!--#flastmod File=\"a.htm\" -->")
-        << QByteArray("<!--#flastmod File=\"\" -->");
+    newTwoUseRow("fsize start state writes an empty file", "ssi5", "mnufsize", {},
+                 "<!--#fsize File=\"\" -->", "<!--#fsize File=\"\" -->");
+    newTwoUseRow("fsize virtual kept, text emptied", "ssi5", "mnufsize",
+                 {"click:Option1", "Text1=/index.html"},
+                 "<!--#fsize Virtual=\"/index.html\" -->", "<!--#fsize Virtual=\"\" -->");
+    newTwoUseRow("flastmod virtual kept, text emptied", "ssi6", "mnuflastmod",
+                 {"click:Option1", "Text1=/index.html"},
+                 "<!--#flastmod Virtual=\"/index.html\" -->", "<!--#flastmod Virtual=\"\" -->");
+    newTwoUseRow("flastmod file", "ssi6", "mnuflastmod",
+                 {"click:Option1", "click:Option2", "Text1=a.htm"},
+                 "<!--#flastmod File=\"a.htm\" -->", "<!--#flastmod File=\"\" -->");
 }
 
-void TestSsi::output()
+void TestSsi::dialogs()
 {
-    checkOutput();
+    checkDialogRow();
 }
 
 void TestSsi::echoListsTheServerPort()
@@ -118,27 +107,21 @@ void TestSsi::echoListsTheServerPort()
     QCOMPARE(variables->findText("SERVER_POST"), -1);
     const int port = variables->findText("SERVER_PORT");
     QVERIFY(port >= 0);
-    setFields(program, "ssi1", {QStringLiteral("Combo1#%1").arg(port)});
-    program.click("Command2", "ssi1");
+    QCOMPARE(runSteps(program, "ssi1", {QStringLiteral("Combo1#%1").arg(port), "ok"}), QString());
     QCOMPARE(program.bytes(), QByteArray("<!--#echo var=\"SERVER_PORT\" -->"));
 }
 
 void TestSsi::execAndIncludeShowTheirStartValuesAfterOk()
 {
     Program program;
-    program.trigger("mnuexec");
-    setFields(program, "ssi2", {"Text1=perl x.pl", "Text2=x.cgi"});
-    program.click("Command2", "ssi2");
-    program.trigger("mnuexec");
-    QCOMPARE(program.find<QLineEdit>("Text1", "ssi2")->text(), QString("<filename> <arguments>"));
-    QCOMPARE(program.find<QLineEdit>("Text2", "ssi2")->text(), QString("<filename>"));
-
-    program.trigger("mnuinc");
-    setFields(program, "ssi3", {"Text1=", "Text2=f.htm"});
-    program.click("Command2", "ssi3");
-    program.trigger("mnuinc");
-    QCOMPARE(program.find<QLineEdit>("Text1", "ssi3")->text(), QString("<filename>"));
-    QCOMPARE(program.find<QLineEdit>("Text2", "ssi3")->text(), QString("<filename>"));
+    QCOMPARE(runSteps(program, "ssi2",
+                      {"menu:mnuexec", "Text1=perl x.pl", "Text2=x.cgi", "ok", "menu:mnuexec",
+                       "?Text1=<filename> <arguments>", "?Text2=<filename>"}),
+             QString());
+    QCOMPARE(runSteps(program, "ssi3",
+                      {"menu:mnuinc", "Text1=", "Text2=f.htm", "ok", "menu:mnuinc",
+                       "?Text1=<filename>", "?Text2=<filename>"}),
+             QString());
 }
 
 void TestSsi::emailRowsRunFromaddressToaddressFromhostTohost()
@@ -182,18 +165,25 @@ void TestSsi::tabOrder_data()
 {
     addTabOrderColumns();
 
-    QTest::newRow("echo") << "mnuecho" << "ssi1" << QStringList{"Combo1", "Command1", "Command2"};
+    QTest::newRow("echo")
+        << "menu:mnuecho" << "ssi1" << QStringList{"Combo1", "Command1", "Command2"};
+    QTest::newRow("exec: the keyboard starts in the command")
+        << "menu:mnuexec" << "ssi2" << QStringList{"Text1"};
+    QTest::newRow("include: the keyboard starts in the virtual path")
+        << "menu:mnuinc" << "ssi3" << QStringList{"Text1"};
+    QTest::newRow("email: the keyboard starts in the first row")
+        << "menu:mnuemail" << "ssi4" << QStringList{"Text1"};
     QTest::newRow("fsize: options first")
-        << "mnufsize" << "ssi5" << QStringList{"Option1", "Option2", "Text1", "Command1",
-                                                "Command2"};
+        << "menu:mnufsize" << "ssi5"
+        << QStringList{"Option1", "Option2", "Text1", "Command1", "Command2"};
     QTest::newRow("flastmod: text first, File before Virtual")
-        << "mnuflastmod" << "ssi6" << QStringList{"Text1", "Option2", "Option1", "Command1",
-                                                   "Command2"};
+        << "menu:mnuflastmod" << "ssi6"
+        << QStringList{"Text1", "Option2", "Option1", "Command1", "Command2"};
 }
 
 void TestSsi::tabOrder()
 {
-    checkTabOrder();
+    checkTabOrderRow();
 }
 
 QTEST_MAIN(TestSsi)

@@ -1,3 +1,4 @@
+#include "support/dialogrows.h"
 #include "support/program.h"
 
 #include "app/commands/filecommands.h"
@@ -300,11 +301,10 @@ void TestWizard::tabOrder()
     program.trigger("mnuhtmlwiz2");
     QWidget *wizard = program.window("htmlwiz1");
     QCOMPARE(wizard->windowTitle(), QString("New HTML Document Wizard"));
-    QCOMPARE(focusIn(wizard), QString("Check1"));
-    QCOMPARE(tabStopsFrom(program.find<QWidget>("Check1", "htmlwiz1"), 20),
-             QStringList({"Combo1", "Text1", "Check2", "Text2", "Text3", "Text4", "Text5",
-                          "Text6", "Text7", "Check3", "Check4", "Check5", "Text8", "Command1",
-                          "Command2", "Command3(4)", "Command3(0)", "Command3(1)",
+    QCOMPARE(tabStops(wizard, 21),
+             QStringList({"Check1", "Combo1", "Text1", "Check2", "Text2", "Text3", "Text4",
+                          "Text5", "Text6", "Text7", "Check3", "Check4", "Check5", "Text8",
+                          "Command1", "Command2", "Command3(4)", "Command3(0)", "Command3(1)",
                           "Command3(2)", "Command3(3)"}));
 }
 

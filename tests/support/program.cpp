@@ -1,7 +1,6 @@
 #include "program.h"
 
 #include <QAction>
-#include <QComboBox>
 
 namespace {
 QtMessageHandler testLogger = nullptr;
@@ -66,25 +65,4 @@ void Program::click(const QString &button, const QString &window)
 QWidget *Program::window(const QString &name)
 {
     return form.findChild<QWidget *>(name);
-}
-
-QStringList tabStopsFrom(QWidget *start, int count)
-{
-    QWidget *window = start->window();
-    start->setFocus();
-    QStringList names;
-    while (names.size() < count) {
-        QTest::keyClick(window->focusWidget(), Qt::Key_Tab);
-        QWidget *focus = window->focusWidget();
-        if (auto combo = qobject_cast<QComboBox *>(focus->parentWidget()))
-            focus = combo;
-        names << focus->objectName();
-    }
-    return names;
-}
-
-QString focusIn(QWidget *window)
-{
-    QWidget *focus = window->focusWidget();
-    return focus ? focus->objectName() : QStringLiteral("(nothing)");
 }

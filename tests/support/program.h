@@ -44,8 +44,3 @@ public:
 };
 
 void initResources();
-// The names of the widgets that count presses of Tab reach from start on, in start's
-// window; a combo box stands for its edit field.
-QStringList tabStopsFrom(QWidget *start, int count);
-// The name of the widget that has, or on activation gets, the focus in window.
-QString focusIn(QWidget *window);
