@@ -43,7 +43,8 @@ long peakMegabytes()
 // Writes a page of table rows with a marker in the middle, without holding it in memory.
 void writePage(const QString &path, qint64 size)
 {
-    const QByteArray line = "<TR><TD ALIGN=LEFT>cell text</TD><TD>caf\xc3\xa9 &amp; more</TD></TR>\n";
+    const QByteArray line
+        = "<TR><TD ALIGN=LEFT>cell text</TD><TD>caf\xc3\xa9 &amp; more</TD></TR>\n";
     QByteArray chunk;
     while (chunk.size() < 1024 * 1024)
         chunk += line;

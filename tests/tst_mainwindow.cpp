@@ -343,7 +343,8 @@ void TestMainWindow::toolBarButtonsRunMenuHandlers()
     QCOMPARE(program.dialogs.questions,
              QStringList({"Document has changed, do you wish to save it?"}));
     button(2)->click();
-    QCOMPARE(program.dialogs.questions.last(), QString("Document has changed. Do you wish to save it?"));
+    QCOMPARE(program.dialogs.questions.last(),
+             QString("Document has changed. Do you wish to save it?"));
     button(3)->click();
     QCOMPARE(program.dialogs.saveRequests.size(), 1);
     button(4)->click();

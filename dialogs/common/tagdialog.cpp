@@ -191,7 +191,8 @@ QPushButton *TagDialog::addColourButton(const QString &name, const QString &capt
 {
     auto button = new QPushButton(caption);
     button->setObjectName(name);
-    connect(button, &QPushButton::clicked, this, [this, field] { chooseColourInto(m_form, field); });
+    connect(button, &QPushButton::clicked, this,
+            [this, field] { chooseColourInto(m_form, field); });
     m_grid->addWidget(button, row, column);
     return button;
 }
