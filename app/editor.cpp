@@ -137,6 +137,8 @@ Editor::Editor(QWidget *parent)
         if (!m_loading)
             emit textEdited();
     });
+    connect(m_area, &QsciScintilla::modificationChanged, this,
+            [this] { emit modifiedChanged(isModified()); });
 }
 
 void Editor::putSelectedText(const QString &text)
@@ -252,6 +254,8 @@ bool Editor::load(QIODevice &device)
     keepStrikeOut();
     m_lastSelection = currentSelection();
     m_loading = false;
+    if (complete)
+        setSavePoint();
     return complete;
 }
 
@@ -273,6 +277,24 @@ QString Editor::text() const
 bool Editor::isUtf8() const
 {
     return m_area->isUtf8();
+}
+
+bool Editor::isModified() const
+{
+    return m_unsaved || m_area->SendScintilla(QsciScintilla::SCI_GETMODIFY) != 0;
+}
+
+void Editor::setSavePoint()
+{
+    m_unsaved = false;
+    // Scintilla tells the save point even when it is already there.
+    m_area->SendScintilla(QsciScintilla::SCI_SETSAVEPOINT);
+}
+
+void Editor::markUnsaved()
+{
+    m_unsaved = true;
+    emit modifiedChanged(true);
 }
 
 void Editor::setDisplayFont(const QFont &font)

@@ -44,6 +44,12 @@ public:
     QString text() const;
     bool isUtf8() const;
 
+    // Edits since the last load or save point (QScintilla's save point); text put in with
+    // markUnsaved() counts as edited until the next save point, even after undoing.
+    bool isModified() const;
+    void setSavePoint();
+    void markUnsaved();
+
     void setDisplayFont(const QFont &font);
     QFont displayFont() const;
 
@@ -55,6 +61,7 @@ signals:
     void characterTyped();
     void selectionChanged();
     void textEdited();
+    void modifiedChanged(bool modified);
     void rightButtonPressed(const QPoint &globalPos);
     // A file from the file manager was dropped on the text; dropped text goes in as usual.
     void fileDropped(const QString &path);
@@ -75,6 +82,7 @@ private:
     QFont m_font;
     Selection m_lastSelection{0, 0};
     bool m_loading = false;
+    bool m_unsaved = false;
 };
 
 // Tells whether bytes handed over piece by piece are valid UTF-8.

@@ -31,7 +31,10 @@ public:
     bool load(const QString &path);
 
 private:
+    // Writes only what the user allows: a file another program changed since the document
+    // read or wrote it is overwritten only on Yes.
     bool write(const QString &path);
+    bool mayOverwrite(const QString &path);
 
     Form1 &m_form;
 };
