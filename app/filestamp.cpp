@@ -33,8 +33,8 @@ FileStamp FileStamp::of(const QString &path)
 {
     const qint64 now = QDateTime::currentMSecsSinceEpoch();
     const QFileInfo info(path);
-    if (!info.exists())
-        return {};
+    if (!info.isFile())
+        return {}; // nothing to tell apart, and a pipe's content is not for reading twice
     FileStamp stamp{info.size(), modifiedTime(info), {}};
     // Another write within the same tick would leave size and time as they are; only
     // the content can tell then.

@@ -27,8 +27,8 @@ struct RecoveryRecord
     QString fileName;
     bool untitled = true;
     FileStamp stamp;
-    qint32 encoding = 0;
-    QByteArray contents;
+    qint32 encoding = 0; // Encoding's value
+    QByteArray contents; // as the editor holds it
 };
 
 // Runs the tasks posted to it one after another, in the order they came.
@@ -107,7 +107,9 @@ std::optional<RecoveryRecord> readRecord(const QString &path)
     RecoveryRecord record;
     in >> record.fileName >> record.untitled >> record.stamp.size >> record.stamp.modified
         >> record.stamp.digest >> record.encoding >> record.contents;
-    if (in.status() != QDataStream::Ok)
+    const bool known = record.encoding == qint32(Encoding::Utf8)
+                       || record.encoding == qint32(Encoding::Windows1252);
+    if (in.status() != QDataStream::Ok || !known)
         return std::nullopt;
     return record;
 }
@@ -200,7 +202,7 @@ bool Recovery::restore(const QString &path)
         return false;
     }
     Editor &editor = m_form.editor();
-    editor.setBytes(record->contents);
+    editor.setContents(record->contents, Encoding(record->encoding));
     editor.markUnsaved();
     m_form.setDocumentFile(record->fileName, record->untitled);
     m_form.setFileStamp(record->stamp);
@@ -233,7 +235,7 @@ void Recovery::keep()
     const Document &document = m_form.document();
     const Editor &editor = m_form.editor();
     const RecoveryRecord record{document.fileName, document.untitled, document.stamp,
-                                editor.isUtf8() ? 0 : 1, editor.bytes()};
+                                qint32(editor.encoding()), editor.contents()};
     post([this, record] {
         write(record);
         QMetaObject::invokeMethod(this, &Recovery::writeFinished, Qt::QueuedConnection);

@@ -88,15 +88,18 @@ void TestRecovery::init()
 void TestRecovery::killedProgramsTextIsRestored_data()
 {
     QTest::addColumn<bool>("titled");
-    QTest::newRow("a new document") << false;
-    QTest::newRow("a file") << true;
+    QTest::addColumn<QByteArray>("file");
+    QTest::newRow("a new document") << false << QByteArray();
+    QTest::newRow("a UTF-8 file") << true << QByteArray("<P>caf\xc3\xa9");
+    QTest::newRow("a Windows-1252 file") << true << QByteArray("<P>caf\xe9");
 }
 
 void TestRecovery::killedProgramsTextIsRestored()
 {
     QFETCH(bool, titled);
+    QFETCH(QByteArray, file);
     const QString path = QDir::toNativeSeparators(m_data.filePath(QStringLiteral("page.htm")));
-    writeFile(path, "<P>caf\xc3\xa9");
+    writeFile(path, file);
     RunningProgram program(QStringLiteral("typed "), titled ? path : QString());
     program.kill();
 
@@ -107,11 +110,11 @@ void TestRecovery::killedProgramsTextIsRestored()
              QStringList{restoreQuestion.arg(titled ? path : QStringLiteral("a new document"))});
     QCOMPARE(next.dialogs.yesNoDefaults, QList<Answer>{Answer::Yes});
     Form1 &main = *next.mainWindow();
-    QCOMPARE(main.editor().bytes(), titled ? QByteArray("typed <P>caf\xc3\xa9") : "typed ");
+    QCOMPARE(main.editor().bytes(), "typed " + file);
     const QString name = titled ? path : QStringLiteral("Untitled.htm");
     QCOMPARE(main.windowTitle(), QStringLiteral("Quillet 2.0 - ") + name);
     QCOMPARE(main.document().untitled, !titled);
-    QCOMPARE(readFile(path), QByteArray("<P>caf\xc3\xa9"));
+    QCOMPARE(readFile(path), file);
 
     // Restored text is unsaved text: closing asks, and it stays kept meanwhile.
     QVERIFY(!main.close());
@@ -122,7 +125,7 @@ void TestRecovery::killedProgramsTextIsRestored()
     // What the killed program knew of its file came along: Save writes without asking.
     main.trigger(QStringLiteral("mnusave"));
     QCOMPARE(next.dialogs.questions.size(), 2);
-    QCOMPARE(readFile(path), QByteArray("typed <P>caf\xc3\xa9"));
+    QCOMPARE(readFile(path), "typed " + file);
     QTRY_COMPARE(recoveryFiles(), QStringList());
 }
 
