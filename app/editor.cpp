@@ -242,15 +242,20 @@ void Editor::adopt(DocumentLoader &loader)
 
 QByteArray Editor::contents() const
 {
+    QByteArray copy;
+    copyContents(copy);
+    return copy;
+}
+
+void Editor::copyContents(QByteArray &buffer) const
+{
     // Copied by range, which reads round the gap where the editor makes its changes: the
     // whole text as one pointer would move the text behind the gap to close it, and the
     // next keystroke would move it back.
     const long length = heldLength();
-    if (length == 0)
-        return {};
-    QByteArray copy(length, Qt::Uninitialized); // with room for the closing NUL
-    m_area->SendScintilla(QsciScintilla::SCI_GETTEXTRANGE, 0L, length, copy.data());
-    return copy;
+    buffer.resize(length); // with room for the closing NUL
+    if (length > 0)
+        m_area->SendScintilla(QsciScintilla::SCI_GETTEXTRANGE, 0L, length, buffer.data());
 }
 
 void Editor::setContents(const QByteArray &text, Encoding encoding)

@@ -70,6 +70,9 @@ public:
     void adopt(DocumentLoader &loader);
     // The text as the editor holds it (UTF-8), and a new document from such text.
     QByteArray contents() const;
+    // The same into memory the caller keeps for it: a large text copies into memory in use
+    // several times faster than into fresh memory.
+    void copyContents(QByteArray &buffer) const;
     void setContents(const QByteArray &text, Encoding encoding);
     Encoding encoding() const { return m_encoding; }
     QString text() const;

@@ -214,6 +214,7 @@ void Recovery::discard()
 {
     m_timer.stop();
     m_keepAgain = false;
+    m_copy = {};
     if (m_writer)
         post([this] { removeFile(); });
 }
@@ -233,11 +234,13 @@ void Recovery::keep()
     }
     m_writing = true;
     const Document &document = m_form.document();
-    const Editor &editor = m_form.editor();
-    const RecoveryRecord record{document.fileName, document.untitled, document.stamp,
-                                qint32(editor.encoding()), editor.contents()};
-    post([this, record] {
+    m_form.editor().copyContents(m_copy);
+    RecoveryRecord record{document.fileName, document.untitled, document.stamp,
+                          qint32(m_form.editor().encoding()), m_copy};
+    post([this, record]() mutable {
         write(record);
+        // Hands the copy's memory back before saying so, for the next copy to reuse.
+        record = {};
         QMetaObject::invokeMethod(this, &Recovery::writeFinished, Qt::QueuedConnection);
     });
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QElapsedTimer>
 #include <QObject>
 #include <QString>
@@ -52,6 +53,7 @@ private:
     QElapsedTimer m_unkeptSince;
     bool m_writing = false;
     bool m_keepAgain = false; // edited while the writer was busy
+    QByteArray m_copy; // the last text handed to the writer, its memory kept for the next
     QString m_file;
     std::unique_ptr<QLockFile> m_lock;
     std::unique_ptr<TaskThread> m_writer;
