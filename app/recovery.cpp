@@ -167,7 +167,10 @@ Recovery::~Recovery()
 
 void Recovery::offerLeftBehind()
 {
-    for (const QString &slot : slotsIn(QDir(recoveryFolder()))) {
+    const QString folder = recoveryFolder();
+    if (folder.isEmpty())
+        return;
+    for (const QString &slot : slotsIn(QDir(folder))) {
         std::unique_ptr<QLockFile> lock = lockFor(slot);
         if (!lock->tryLock(0))
             continue; // its program is running
@@ -279,8 +282,9 @@ void Recovery::write(const RecoveryRecord &record)
 
 bool Recovery::claimFile()
 {
-    const QDir folder(recoveryFolder());
-    if (!folder.mkpath(QStringLiteral(".")))
+    const QString folderPath = recoveryFolder();
+    const QDir folder(folderPath);
+    if (folderPath.isEmpty() || !folder.mkpath(QStringLiteral(".")))
         return false;
     const qint64 pid = QCoreApplication::applicationPid();
     for (int n = 1;; ++n) {
