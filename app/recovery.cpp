@@ -4,19 +4,16 @@
 #include "editor.h"
 #include "filestamp.h"
 #include "form1.h"
+#include "taskthread.h"
 
 #include <QCoreApplication>
 #include <QDataStream>
 #include <QDir>
 #include <QLockFile>
-#include <QMutex>
 #include <QSaveFile>
 #include <QStandardPaths>
-#include <QThread>
-#include <QWaitCondition>
 
 #include <algorithm>
-#include <deque>
 #include <functional>
 #include <optional>
 #include <utility>
@@ -29,48 +26,6 @@ struct RecoveryRecord
     FileStamp stamp;
     qint32 encoding = 0; // Encoding's value
     QByteArray contents; // as the editor holds it
-};
-
-// Runs the tasks posted to it one after another, in the order they came.
-class TaskThread : public QThread
-{
-public:
-    ~TaskThread() override
-    {
-        post({});
-        wait();
-    }
-
-    // An empty task ends the thread once the ones before it are done.
-    void post(std::function<void()> task)
-    {
-        const QMutexLocker locker(&m_mutex);
-        m_tasks.push_back(std::move(task));
-        m_posted.wakeOne();
-    }
-
-protected:
-    void run() override
-    {
-        for (;;) {
-            std::function<void()> task;
-            {
-                QMutexLocker locker(&m_mutex);
-                while (m_tasks.empty())
-                    m_posted.wait(&m_mutex);
-                task = std::move(m_tasks.front());
-                m_tasks.pop_front();
-            }
-            if (!task)
-                return;
-            task();
-        }
-    }
-
-private:
-    QMutex m_mutex;
-    QWaitCondition m_posted;
-    std::deque<std::function<void()>> m_tasks;
 };
 
 namespace {
