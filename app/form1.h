@@ -13,10 +13,10 @@ class Editor;
 class FileCommands;
 class OutsideWorld;
 class QMenu;
-class Recovery;
 class QStatusBar;
 class QTabWidget;
 class QToolBar;
+class Recovery;
 
 // The main window: the editor, its menus, toolbar, tab strip and status bar, the
 // document state, and the one way text gets into the document (insertAtCaret).
