@@ -386,7 +386,7 @@ void TestFileCommands::saveAsksBeforeOverwritingAnotherProgramsChange()
     } else {
         QVERIFY(QFile::remove(path));
     }
-    program.dialogs.questionAnswers << answer << answer;
+    program.dialogs.questionAnswers << answer;
     program.trigger("mnusave");
 
     const QString question = path + " has been changed by another program since Quillet read "
@@ -394,11 +394,18 @@ void TestFileCommands::saveAsksBeforeOverwritingAnotherProgramsChange()
     QCOMPARE(program.dialogs.questions, asks ? QStringList{question} : QStringList());
     QCOMPARE(program.dialogs.yesNoDefaults, asks ? QList<Answer>{Answer::No} : QList<Answer>());
     QCOMPARE(readFile(path), onDisk);
-    // Once written, the file is the document's again; a No asks again next time.
-    program.trigger("mnusave");
+    // Exit's Yes runs Save: once written, the file is the document's again and Save asks
+    // nothing; after a No it asks again, and a No there keeps the program and the text.
+    program.dialogs.questions.clear();
+    program.dialogs.questionAnswers = {Answer::Yes, answer};
+    program.trigger("mnuexit");
     const bool written = !asks || answer == Answer::Yes;
-    QCOMPARE(program.dialogs.questions.size(), written ? int(asks) : 2);
+    const QStringList asked = written ? QStringList{closeQuestion}
+                                      : QStringList{closeQuestion, question};
+    QCOMPARE(program.dialogs.questions, asked);
+    QCOMPARE(program.world.endings, int(written));
     QCOMPARE(readFile(path), onDisk);
+    QCOMPARE(program.bytes(), QByteArray("<P>x"));
 }
 
 void TestFileCommands::roundTrip_data()
