@@ -7,11 +7,36 @@
 #include <QWidget>
 
 #include <utility>
+#include <vector>
 
 class QIODevice;
 class QMimeData;
 class QsciLexerHTML;
 class TextArea;
+
+// A place in the text as the user counts it: 1-based, a column per character.
+struct TextPosition
+{
+    int line = 1;
+    int column = 1;
+
+    bool operator==(const TextPosition &other) const
+    {
+        return line == other.line && column == other.column;
+    }
+};
+
+// A stretch of the held text, from start up to end, in editor positions.
+struct TextRange
+{
+    long start = 0;
+    long end = 0;
+
+    bool operator==(const TextRange &other) const
+    {
+        return start == other.start && end == other.end;
+    }
+};
 
 // The document editor (RichText1): the only class that talks to QScintilla. It holds
 // the document's bytes unchanged and offers the few operations the program uses.
@@ -33,6 +58,10 @@ public:
     // Searches forward from the end of the selection, wrapping round once; a found
     // occurrence becomes the selection.
     bool find(const QString &text, int flags);
+    // Whether the selection is an occurrence of the text under these find flags.
+    bool selectionMatches(const QString &text, int flags) const;
+    // Replaces every occurrence as one undo step; gives their number.
+    int replaceAll(const QString &text, const QString &replacement, int flags);
     void deleteForward(); // the selection, or the character after the caret
 
     QByteArray bytes() const;
@@ -44,6 +73,19 @@ public:
     QString text() const;
     bool isUtf8() const;
 
+    TextPosition caretPosition() const;
+    int lineCount() const;
+    // Puts the caret there, nothing selected, and scrolls it into view; a column past
+    // the end of its line stands for the line's end.
+    void setCaret(const TextPosition &position);
+    long caretOffset() const;
+    // The held text between two editor positions, cut to the document.
+    QByteArray heldText(long from, long to) const;
+
+    // The matching tags shown around the caret; an empty list shows none.
+    void markTags(const std::vector<TextRange> &ranges);
+    std::vector<TextRange> tagMarks() const;
+
     void setDisplayFont(const QFont &font);
     QFont displayFont() const;
 
@@ -54,6 +96,8 @@ public:
 signals:
     void characterTyped();
     void selectionChanged();
+    // The caret stands somewhere else, also in a newly loaded document.
+    void caretMoved();
     void textEdited();
     void rightButtonPressed(const QPoint &globalPos);
     // A file from the file manager was dropped on the text; dropped text goes in as usual.
@@ -63,6 +107,7 @@ private:
     using Selection = std::pair<long, long>;
 
     Selection currentSelection() const;
+    bool searchIn(const QByteArray &needle, long start, long end) const;
     void noticeSelection();
     void announceSelection();
     QByteArray encode(const QString &text) const;
@@ -75,6 +120,7 @@ private:
     QFont m_font;
     Selection m_lastSelection{0, 0};
     bool m_loading = false;
+    bool m_tagsMarked = false;
 };
 
 // Tells whether bytes handed over piece by piece are valid UTF-8.
