@@ -184,7 +184,8 @@ void TestMainWindow::menus_data()
         "mnudel | Delete | Del",
         "mnuselALL | Sel&ect All | Ctrl+U",
         "mnunull154 | -",
-        "mnufind | Find... | Ctrl+F"};
+        "mnufind | Find... | Ctrl+F",
+        "mnureplace | &Replace... | Ctrl+R"};
     QTest::newRow("Tools") << "mnuwiz" << QStringList{
         "mnuhtmlwiz2 | New HTML Wizard... | Ctrl+H",
         "mnunull333 | -",
