@@ -55,6 +55,7 @@ Form1::Form1(CommonDialogs &dialogs, OutsideWorld &world, QWidget *parent)
     connect(RichText1, &Editor::rightButtonPressed, this,
             [this](const QPoint &at) { m_insertMenu->popup(at); });
     connect(RichText1, &Editor::fileDropped, this, &Form1::openDropped);
+    connect(RichText1, &Editor::caretMoved, this, &Form1::showCaret);
     setAcceptDrops(true);
 
     setDocumentFile(untitledName, true);
@@ -220,11 +221,21 @@ void Form1::createStatusBar()
     auto text = new QLabel(programTitle);
     text->setObjectName(QStringLiteral("Bar1Text"));
     Bar1->addWidget(text, 1);
+    m_caretPosition = new QLabel;
+    m_caretPosition->setObjectName(QStringLiteral("Bar1Caret"));
+    Bar1->addPermanentWidget(m_caretPosition);
+    showCaret();
 }
 
 void Form1::markChanged()
 {
     m_document.changed = true;
+}
+
+void Form1::showCaret()
+{
+    const TextPosition caret = RichText1->caretPosition();
+    m_caretPosition->setText(QStringLiteral("Ln %1, Col %2").arg(caret.line).arg(caret.column));
 }
 
 void Form1::openDropped(const QString &file)

@@ -12,6 +12,7 @@ class CommonDialogs;
 class Editor;
 class FileCommands;
 class OutsideWorld;
+class QLabel;
 class QMenu;
 class QStatusBar;
 class QTabWidget;
@@ -57,6 +58,7 @@ private:
     void createTabStrip();
     void createStatusBar();
     void markChanged();
+    void showCaret();
     void openDropped(const QString &file);
 
     CommonDialogs &Dlog1;
@@ -66,6 +68,7 @@ private:
     QToolBar *Toolbar1 = nullptr;
     QTabWidget *SSTab1 = nullptr;
     QStatusBar *Bar1 = nullptr;
+    QLabel *m_caretPosition = nullptr;
     QMenu *m_insertMenu = nullptr;
     std::unique_ptr<FileCommands> m_fileCommands;
     std::map<QString, QWidget *> m_windows;

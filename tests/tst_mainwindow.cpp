@@ -361,8 +361,9 @@ void TestMainWindow::tabStripAndStatusBar()
         titles << tabs->tabText(i);
     QCOMPARE(titles, QStringList({"Structure", "Math Tags", "SSI tags", "Other tags"}));
     QCOMPARE(tabs->tabText(tabs->currentIndex()), QString("Other tags"));
-    QCOMPARE(program.form.findChild<QStatusBar *>("Bar1")->findChild<QLabel *>()->text(),
-             QString("Quillet 2.0"));
+    auto bar = program.form.findChild<QStatusBar *>("Bar1");
+    QCOMPARE(bar->findChild<QLabel *>("Bar1Text")->text(), QString("Quillet 2.0"));
+    QCOMPARE(bar->findChild<QLabel *>("Bar1Caret")->text(), QString("Ln 1, Col 1"));
 }
 
 void TestMainWindow::rightClickPopsUpInsertMenu()
