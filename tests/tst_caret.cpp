@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QStatusBar>
 
-// Where the caret is: the position in the status bar.
+// Where the caret is: Go to Line and the position in the status bar.
 namespace {
 QString shownPosition(Program &program)
 {
@@ -16,10 +16,59 @@ class TestCaret : public QObject
     Q_OBJECT
 
 private slots:
+    void goToLine_data();
+    void goToLine();
+    void goToLineCancelled();
     void positionFollowsTyping_data();
     void positionFollowsTyping();
     void positionFollowsMovesAndLoads();
 };
+
+void TestCaret::goToLine_data()
+{
+    QTest::addColumn<int>("line");
+    QTest::addColumn<long>("offset");
+    QTest::addColumn<QString>("position");
+
+    QTest::newRow("first") << 1 << 0L << "Ln 1, Col 1";
+    QTest::newRow("middle") << 2 << 5L << "Ln 2, Col 1";
+    QTest::newRow("last") << 3 << 13L << "Ln 3, Col 1";
+}
+
+void TestCaret::goToLine()
+{
+    QFETCH(int, line);
+    QFETCH(long, offset);
+    QFETCH(QString, position);
+
+    Program program;
+    program.show();
+    program.editor().setBytes("<UL>\n<LI>one\n</UL>");
+    program.editor().setCaret({2, 3});
+    program.editor().find("one", 0); // something selected, which the jump drops
+    program.dialogs.numberAnswers << line;
+    program.key(Qt::Key_G, Qt::ControlModifier);
+
+    QCOMPARE(program.dialogs.numberRequests.size(), 1);
+    const NumberRequest &asked = program.dialogs.numberRequests.first();
+    QCOMPARE(asked.title, QString("Go to Line"));
+    QCOMPARE(asked.label, QString("Line number (1 - 3):"));
+    QCOMPARE(QList<int>({asked.value, asked.minimum, asked.maximum}), QList<int>({2, 1, 3}));
+    QCOMPARE(program.editor().caretOffset(), offset);
+    QCOMPARE(program.editor().selectionLength(), 0);
+    QCOMPARE(shownPosition(program), position);
+}
+
+void TestCaret::goToLineCancelled()
+{
+    Program program;
+    program.editor().setBytes("one\ntwo\nthree");
+    program.editor().find("two", 0);
+    program.trigger("mnugoto");
+    QCOMPARE(program.dialogs.numberRequests.size(), 1);
+    QCOMPARE(program.editor().selectedText(), QString("two"));
+    QCOMPARE(shownPosition(program), QString("Ln 2, Col 4"));
+}
 
 void TestCaret::positionFollowsTyping_data()
 {

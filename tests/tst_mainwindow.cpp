@@ -185,7 +185,8 @@ void TestMainWindow::menus_data()
         "mnuselALL | Sel&ect All | Ctrl+U",
         "mnunull154 | -",
         "mnufind | Find... | Ctrl+F",
-        "mnureplace | &Replace... | Ctrl+R"};
+        "mnureplace | &Replace... | Ctrl+R",
+        "mnugoto | &Go to Line... | Ctrl+G"};
     QTest::newRow("Tools") << "mnuwiz" << QStringList{
         "mnuhtmlwiz2 | New HTML Wizard... | Ctrl+H",
         "mnunull333 | -",
