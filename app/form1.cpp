@@ -5,6 +5,7 @@
 #include "editor.h"
 #include "mainmenus.h"
 #include "outsideworld.h"
+#include "tagmatch.h"
 
 #include "dialogs/common/twips.h"
 #include "insert/commandtable.h"
@@ -236,6 +237,7 @@ void Form1::showCaret()
 {
     const TextPosition caret = RichText1->caretPosition();
     m_caretPosition->setText(QStringLiteral("Ln %1, Col %2").arg(caret.line).arg(caret.column));
+    markMatchingTags(*RichText1);
 }
 
 void Form1::openDropped(const QString &file)

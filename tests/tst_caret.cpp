@@ -3,11 +3,22 @@
 #include <QLabel>
 #include <QStatusBar>
 
-// Where the caret is: Go to Line and the position in the status bar.
+// Where the caret is: Go to Line, the position in the status bar, and the matching tags
+// marked around it.
 namespace {
 QString shownPosition(Program &program)
 {
     return program.find<QLabel>("Bar1Caret")->text();
+}
+
+// The text with the marked tags in brackets.
+QString withMarks(Program &program)
+{
+    QString text = QString::fromUtf8(program.bytes());
+    const std::vector<TextRange> marks = program.editor().tagMarks();
+    for (auto it = marks.rbegin(); it != marks.rend(); ++it)
+        text.insert(int(it->end), ']').insert(int(it->start), '[');
+    return text;
 }
 } // namespace
 
@@ -22,6 +33,9 @@ private slots:
     void positionFollowsTyping_data();
     void positionFollowsTyping();
     void positionFollowsMovesAndLoads();
+    void matchingTags_data();
+    void matchingTags();
+    void partnerBeyondTheReachIsNotLookedFor();
 };
 
 void TestCaret::goToLine_data()
@@ -117,6 +131,63 @@ void TestCaret::positionFollowsMovesAndLoads()
     QCOMPARE(shownPosition(program), QString("Ln 1, Col 1"));
     program.key(Qt::Key_End, Qt::ControlModifier);
     QCOMPARE(shownPosition(program), QString("Ln 2, Col 7")); // characters, not bytes
+}
+
+void TestCaret::matchingTags_data()
+{
+    QTest::addColumn<QString>("text"); // '|' is the caret
+    QTest::addColumn<QString>("marked");
+
+    QTest::newRow("start tag") << "<TA|BLE><TR><TD>x</TD></TR></TABLE>"
+                               << "[<TABLE>]<TR><TD>x</TD></TR>[</TABLE>]";
+    QTest::newRow("end tag") << "<B>a</B><B>b</|B>" << "<B>a</B>[<B>]b[</B>]";
+    QTest::newRow("behind the name") << "<TD|>x</TD>" << "[<TD>]x[</TD>]";
+    QTest::newRow("nested") << "<DIV><DIV>a</DIV><DIV>b</DIV></D|IV>"
+                            << "[<DIV>]<DIV>a</DIV><DIV>b</DIV>[</DIV>]";
+    QTest::newRow("mixed case") << "<Font| SIZE=2>x</fONT>" << "[<Font SIZE=2>]x[</fONT>]";
+    QTest::newRow("unclosed tags between") << "<U|L><LI>one<LI>two<P>x</UL>"
+                                           << "[<UL>]<LI>one<LI>two<P>x[</UL>]";
+    QTest::newRow("no partner") << "<P|>one<P>two" << "<P>one<P>two";
+    QTest::newRow("no end tag") << "<B|R><BR>" << "<BR><BR>";
+    QTest::newRow("closed by itself") << "<DIV|/><DIV>x</DIV>" << "<DIV/><DIV>x</DIV>";
+    QTest::newRow("quoted >") << "<A| HREF=\"a>b\">x</A>" << "[<A HREF=\"a>b\">]x[</A>]";
+    QTest::newRow("in the attributes") << "<A HREF|=x>y</A>" << "<A HREF=x>y</A>";
+    QTest::newRow("comment skipped") << "<B|>x<!-- </B> --></B>" << "[<B>]x<!-- </B> -->[</B>]";
+    QTest::newRow("in a comment") << "<!-- <B|> --><B>x</B>" << "<!-- <B> --><B>x</B>";
+    QTest::newRow("directive skipped") << "<I|><!--#echo var=\"</I>\" --></I>"
+                                       << "[<I>]<!--#echo var=\"</I>\" -->[</I>]";
+    QTest::newRow("script skipped") << "<B|><SCRIPT>w('</B>')</script></B>"
+                                    << "[<B>]<SCRIPT>w('</B>')</script>[</B>]";
+    QTest::newRow("script and its end") << "<SCR|IPT>w('<B>')</script>"
+                                        << "[<SCRIPT>]w('<B>')[</script>]";
+}
+
+void TestCaret::matchingTags()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, marked);
+
+    Program program;
+    program.editor().setBytes(QString(text).remove('|').toUtf8());
+    program.editor().setCaret({1, int(text.indexOf('|')) + 1});
+    QCOMPARE(withMarks(program), marked);
+
+    // Leaving the name takes the marks away.
+    program.editor().setCaret({1, 1});
+    QVERIFY(program.editor().tagMarks().empty());
+}
+
+void TestCaret::partnerBeyondTheReachIsNotLookedFor()
+{
+    Program program;
+    const QByteArray filler(1 << 20, 'x');
+    program.editor().setBytes("<DIV>" + filler + "</DIV><B>b</B>");
+    program.editor().setCaret({1, 3});
+    QVERIFY(program.editor().tagMarks().empty());
+    program.editor().setCaret({1, int(filler.size()) + 14});
+    QCOMPARE(program.editor().tagMarks(),
+             (std::vector<TextRange>{{long(filler.size()) + 11, long(filler.size()) + 14},
+                                     {long(filler.size()) + 15, long(filler.size()) + 19}}));
 }
 
 QTEST_MAIN(TestCaret)
