@@ -83,18 +83,19 @@ void Form1::trigger(const QString &actionName)
         action->trigger();
 }
 
-void Form1::showWindow(const QString &name)
+QWidget *Form1::showWindow(const QString &name)
 {
     QWidget *&window = m_windows[name];
     if (!window)
         window = createWindow(name, *this);
     if (!window) {
         m_windows.erase(name);
-        return;
+        return nullptr;
     }
     window->show();
     window->raise();
     window->activateWindow();
+    return window;
 }
 
 void Form1::endProgram()

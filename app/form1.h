@@ -43,7 +43,7 @@ public:
     // Runs a menu item's handler, as choosing it would.
     void trigger(const QString &actionName);
     // Shows a secondary window, creating it on first use; an open one comes to the front.
-    void showWindow(const QString &name);
+    QWidget *showWindow(const QString &name);
     void endProgram();
 
 protected:

@@ -192,7 +192,9 @@ void TestMainWindow::menus_data()
         "mnunull333 | -",
         "mnucolorpicker | &Color Picker... | Ctrl+P",
         "mnusp | &Special Characters... | Ctrl+K",
-        "mnueasy | &Easy Anchors... | Ctrl+A"};
+        "mnueasy | &Easy Anchors... | Ctrl+A",
+        "mnunull334 | -",
+        "mnucheck | Check &HTML... | F7"};
     QTest::newRow("Options") << "mnuoptions" << QStringList{"mnufont | F&ont..."};
     QTest::newRow("View") << "mnuview" << QStringList{
         "mnuviewnote | View Help",

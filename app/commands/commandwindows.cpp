@@ -1,3 +1,4 @@
+#include "check1.h"
 #include "find.h"
 #include "preview1.h"
 #include "replace.h"
@@ -9,6 +10,7 @@ std::vector<WindowEntry> commandWindows()
     return {
         {QStringLiteral("Find"), createFor<Find>},
         {QStringLiteral("Replace"), createFor<Replace>},
+        {QStringLiteral("check1"), createFor<check1>},
         {QStringLiteral("preview1"), createFor<preview1>},
     };
 }
