@@ -13,11 +13,12 @@ constexpr long nameReach = 64;
 
 struct Tag
 {
-    qsizetype start; // at the '<'
-    qsizetype end;   // behind the '>'
-    QByteArray name; // upper case
-    bool closing;
-    bool selfClosed;
+    qsizetype start = 0; // at the '<'
+    qsizetype end = 0;   // behind the '>'
+    qsizetype nameStart = 0;
+    qsizetype nameLength = 0;
+    bool closing = false;
+    bool selfClosed = false;
 };
 
 bool isNameCharacter(char c)
@@ -40,11 +41,6 @@ bool hasNoEndTag(const QByteArray &name)
     return names.contains(name);
 }
 
-// Elements whose contents are text, never tags.
-bool holdsRawText(const QByteArray &name)
-{
-    return name == "SCRIPT" || name == "STYLE" || name == "XMP";
-}
 
 bool startsAt(const QByteArray &text, qsizetype at, const char *marker)
 {
@@ -59,9 +55,9 @@ qsizetype skipPast(const QByteArray &text, const char *marker, qsizetype from)
 }
 
 // Where the end tag of a raw-text element starts, in any case; the text's end without one.
-qsizetype endTagOf(const QByteArray &text, const QByteArray &name, qsizetype from)
+qsizetype endTagOf(const QByteArray &text, const char *name, qsizetype from)
 {
-    const QByteArray closing = "</" + name;
+    const QByteArray closing = QByteArray("</") + name;
     for (qsizetype at = from; (at = text.indexOf("</", at)) >= 0; at += 2) {
         if (at + closing.size() <= text.size()
             && qstrnicmp(text.constData() + at, closing.constData(), closing.size()) == 0)
@@ -73,14 +69,16 @@ qsizetype endTagOf(const QByteArray &text, const QByteArray &name, qsizetype fro
 // Reads the tag whose '<' is at start; quoted attribute values may hold a '>'.
 std::optional<Tag> readTag(const QByteArray &text, qsizetype start)
 {
-    const bool closing = start + 1 < text.size() && text[start + 1] == '/';
-    qsizetype i = start + (closing ? 2 : 1);
+    Tag tag;
+    tag.start = start;
+    tag.closing = start + 1 < text.size() && text[start + 1] == '/';
+    qsizetype i = start + (tag.closing ? 2 : 1);
     if (i >= text.size() || !isLetter(text[i]))
         return std::nullopt;
-    const qsizetype nameStart = i;
+    tag.nameStart = i;
     while (i < text.size() && isNameCharacter(text[i]))
         ++i;
-    Tag tag{start, 0, text.mid(nameStart, i - nameStart).toUpper(), closing, false};
+    tag.nameLength = i - tag.nameStart;
     char quote = 0;
     for (; i < text.size(); ++i) {
         const char c = text[i];
@@ -98,9 +96,27 @@ std::optional<Tag> readTag(const QByteArray &text, qsizetype start)
     return std::nullopt;
 }
 
-std::vector<Tag> readTags(const QByteArray &text)
+bool isNamed(const QByteArray &text, const Tag &tag, const char *name)
 {
-    std::vector<Tag> tags;
+    return tag.nameLength == qsizetype(qstrlen(name))
+           && qstrnicmp(text.constData() + tag.nameStart, name, tag.nameLength) == 0;
+}
+
+// The element whose contents are text, never tags, that the tag starts; none for others.
+const char *rawTextElement(const QByteArray &text, const Tag &tag)
+{
+    for (const char *name : {"SCRIPT", "STYLE", "XMP"}) {
+        if (!tag.closing && isNamed(text, tag, name))
+            return name;
+    }
+    return nullptr;
+}
+
+// Hands each tag outside comments, directives and raw text to visit, in order, until
+// visit returns false.
+template<class Visit>
+void forEachTag(const QByteArray &text, Visit visit)
+{
     qsizetype i = 0;
     while ((i = text.indexOf('<', i)) >= 0) {
         if (startsAt(text, i, "<!--")) {
@@ -116,48 +132,64 @@ std::vector<Tag> readTags(const QByteArray &text)
             ++i;
             continue;
         }
-        tags.push_back(*tag);
+        if (!visit(*tag))
+            return;
         i = tag->end;
-        if (!tag->closing && holdsRawText(tag->name))
-            i = endTagOf(text, tag->name, i);
+        if (const char *element = rawTextElement(text, *tag))
+            i = endTagOf(text, element, i);
     }
-    return tags;
-}
-
-bool caretInName(const Tag &tag, qsizetype caret)
-{
-    const qsizetype nameStart = tag.start + (tag.closing ? 2 : 1);
-    return caret >= nameStart && caret <= nameStart + tag.name.size();
-}
-
-template<class Iterator>
-std::optional<Tag> partner(Iterator from, Iterator to, const Tag &tag)
-{
-    int depth = 1;
-    for (Iterator it = from; it != to; ++it) {
-        if (it->name != tag.name || it->selfClosed)
-            continue;
-        depth += it->closing == tag.closing ? 1 : -1;
-        if (depth == 0)
-            return *it;
-    }
-    return std::nullopt;
 }
 } // namespace
 
 std::vector<TextRange> matchingTags(const QByteArray &text, qsizetype caret)
 {
-    const std::vector<Tag> tags = readTags(text);
-    const auto here = std::find_if(tags.begin(), tags.end(),
-                                   [caret](const Tag &tag) { return caretInName(tag, caret); });
-    if (here == tags.end() || here->selfClosed || hasNoEndTag(here->name))
+    // The name the caret stands in, if any; then the tags of that name around it.
+    qsizetype nameStart = caret;
+    while (nameStart > 0 && isNameCharacter(text[nameStart - 1]))
+        --nameStart;
+    qsizetype nameEnd = caret;
+    while (nameEnd < text.size() && isNameCharacter(text[nameEnd]))
+        ++nameEnd;
+    const QByteArray name = text.mid(nameStart, nameEnd - nameStart).toUpper();
+    if (name.isEmpty() || hasNoEndTag(name))
         return {};
-    const std::optional<Tag> other
-        = here->closing ? partner(std::make_reverse_iterator(here), tags.rend(), *here)
-                        : partner(here + 1, tags.end(), *here);
-    if (!other)
+    auto sameName = [&](const Tag &tag) { return isNamed(text, tag, name.constData()); };
+
+    std::vector<Tag> before; // of the same name
+    std::optional<Tag> here;
+    std::optional<Tag> partner;
+    int depth = 1;
+    forEachTag(text, [&](const Tag &tag) {
+        if (!here) {
+            if (tag.nameStart == nameStart)
+                here = tag;
+            else if (tag.start > caret)
+                return false; // the caret's tag is in a comment or a script
+            else if (sameName(tag))
+                before.push_back(tag);
+            return here ? !here->closing : true;
+        }
+        if (sameName(tag) && !tag.selfClosed) {
+            depth += tag.closing ? -1 : 1;
+            if (depth == 0)
+                partner = tag;
+        }
+        return !partner;
+    });
+    if (!here || here->selfClosed)
         return {};
-    return {{long(here->start), long(here->end)}, {long(other->start), long(other->end)}};
+    if (here->closing) {
+        for (auto it = before.rbegin(); it != before.rend() && !partner; ++it) {
+            if (it->selfClosed)
+                continue;
+            depth += it->closing ? 1 : -1;
+            if (depth == 0)
+                partner = *it;
+        }
+    }
+    if (!partner)
+        return {};
+    return {{long(here->start), long(here->end)}, {long(partner->start), long(partner->end)}};
 }
 
 void markMatchingTags(Editor &editor)
