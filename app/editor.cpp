@@ -217,6 +217,9 @@ int Editor::replaceAll(const QString &text, const QString &replacement, int flag
     if (needle.isEmpty())
         return 0;
     m_area->SendScintilla(QsciScintilla::SCI_SETSEARCHFLAGS, flags);
+    // With wrapping on, every replacement would lay its line out again at once.
+    const long wrap = m_area->SendScintilla(QsciScintilla::SCI_GETWRAPMODE);
+    m_area->SendScintilla(QsciScintilla::SCI_SETWRAPMODE, 0UL);
     int count = 0;
     long from = 0;
     while (searchIn(needle, from, m_area->SendScintilla(QsciScintilla::SCI_GETLENGTH))) {
@@ -226,6 +229,7 @@ int Editor::replaceAll(const QString &text, const QString &replacement, int flag
         // Go on behind the replacement, so that one containing the text is not replaced again.
         from = m_area->SendScintilla(QsciScintilla::SCI_GETTARGETEND);
     }
+    m_area->SendScintilla(QsciScintilla::SCI_SETWRAPMODE, wrap);
     if (count > 0) {
         m_area->SendScintilla(QsciScintilla::SCI_ENDUNDOACTION);
         keepStrikeOut();

@@ -137,11 +137,17 @@ int main(int argc, char *argv[])
     }
     std::sort(moves.begin(), moves.end());
 
+    timer.restart();
+    const int replaced = form.editor().replaceAll(QStringLiteral("cell text"),
+                                                  QStringLiteral("CELL"), 0);
+    const double replaceAll = ms(timer);
+
     std::printf("%3d MB: read %7.1f ms | open %7.1f ms (%.1fx read) | save %7.1f ms | "
                 "first insertion %.3f ms | insertion median %.3f ms, slowest %.3f ms "
                 "(median %.3f ms with repaint) | caret move into a tag median %.3f ms | "
-                "peak memory %ld MB\n",
+                "Replace All of %d %.0f ms | peak memory %ld MB\n",
                 megabytes, read, open, open / read, save, firstInsert, inserts[10],
-                inserts.last(), repaints[10], moves[10], peakMegabytes());
+                inserts.last(), repaints[10], moves[10], replaced, replaceAll,
+                peakMegabytes());
     return 0;
 }
