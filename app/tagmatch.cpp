@@ -196,7 +196,7 @@ void markMatchingTags(Editor &editor)
 {
     // Most caret moves are nowhere near a tag name: a glance before the caret settles them.
     const long caret = editor.caretOffset();
-    const QByteArray before = editor.heldText(caret - nameReach, caret);
+    const QByteArray before = editor.heldRange(caret - nameReach, caret);
     qsizetype i = before.size();
     while (i > 0 && isNameCharacter(before[i - 1]))
         --i;
@@ -208,7 +208,7 @@ void markMatchingTags(Editor &editor)
     }
     const long from = std::max(0L, caret - searchReach);
     std::vector<TextRange> ranges
-        = matchingTags(editor.heldText(from, caret + searchReach), caret - from);
+        = matchingTags(editor.heldRange(from, caret + searchReach), caret - from);
     for (TextRange &range : ranges)
         range = {range.start + from, range.end + from};
     std::sort(ranges.begin(), ranges.end(),

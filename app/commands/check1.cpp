@@ -34,7 +34,7 @@ check1::check1(Form1 &form)
 void check1::check()
 {
     List1->clear();
-    const QList<Finding> findings = checkHtml(form().editor().text().toUtf8());
+    const QList<Finding> findings = checkHtml(form().editor().contents());
     for (const Finding &finding : findings) {
         auto item = new QListWidgetItem(QStringLiteral("Line %1, column %2: ")
                                                 .arg(finding.line)
