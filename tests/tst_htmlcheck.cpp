@@ -67,6 +67,9 @@ void TestHtmlCheck::findings_data()
         << head + "\t\xc3\xa9<FOO>\n"
         << QStringList{"Line 4, column 3: Error: <foo> is not recognized!",
                        "Line 4, column 3: Warning: discarding unexpected <foo>"};
+    QTest::newRow("Windows-1252 page") << head + "caf\xe9 <FOO>\n"
+        << QStringList{"Line 4, column 6: Error: <foo> is not recognized!",
+                       "Line 4, column 6: Warning: discarding unexpected <foo>"};
     QTest::newRow("clean") << head + "<P>text\n"
                            << QStringList{"No problems found."};
 }

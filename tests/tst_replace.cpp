@@ -78,6 +78,9 @@ void TestReplace::replaceAll_data()
         << QByteArray("<TH>TH</TH> TDs <TH>") << "4 replaced";
     QTest::newRow("replacement holds the text") << "Option2" << "a" << "aa" << QByteArray("a-a")
         << QByteArray("aa-aa") << "2 replaced";
+    QTest::newRow("Windows-1252 page") << "matchcase" << QString::fromUtf8("caf\u00e9")
+        << QString::fromUtf8("th\u00e9") << QByteArray("caf\xe9, Caf\xe9")
+        << QByteArray("th\xe9, Caf\xe9") << "1 replaced";
     QTest::newRow("nothing found") << "Option2" << "tr" << "th" << page << page
         << "Nothing found";
     QTest::newRow("nothing to find") << "Option2" << "" << "th" << page << page
