@@ -61,7 +61,7 @@ MenuItem editMenu()
         separator("mnunull154"),
         command("mnufind", "Find...", shows("Find"), Qt::CTRL | Qt::Key_F),
         command("mnureplace", "&Replace...", shows("Replace"), Qt::CTRL | Qt::Key_R),
-        command("mnugoto", "&Go to Line...", goToLine, Qt::CTRL | Qt::Key_G),
+        command("mnugotoline", "&Go to Line...", goToLine, Qt::CTRL | Qt::Key_G),
     });
 }
 

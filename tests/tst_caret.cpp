@@ -78,7 +78,7 @@ void TestCaret::goToLineCancelled()
     Program program;
     program.editor().setBytes("one\ntwo\nthree");
     program.editor().find("two", 0);
-    program.trigger("mnugoto");
+    program.trigger("mnugotoline");
     QCOMPARE(program.dialogs.numberRequests.size(), 1);
     QCOMPARE(program.editor().selectedText(), QString("two"));
     QCOMPARE(shownPosition(program), QString("Ln 2, Col 4"));

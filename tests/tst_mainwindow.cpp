@@ -65,6 +65,7 @@ private slots:
     void menuBarOrder();
     void menus_data();
     void menus();
+    void menuItemNamesAreTheirOwn();
     void toolBar();
     void toolBarButtonsRunMenuHandlers();
     void tabStripAndStatusBar();
@@ -186,7 +187,7 @@ void TestMainWindow::menus_data()
         "mnunull154 | -",
         "mnufind | Find... | Ctrl+F",
         "mnureplace | &Replace... | Ctrl+R",
-        "mnugoto | &Go to Line... | Ctrl+G"};
+        "mnugotoline | &Go to Line... | Ctrl+G"};
     QTest::newRow("Tools") << "mnuwiz" << QStringList{
         "mnuhtmlwiz2 | New HTML Wizard... | Ctrl+H",
         "mnunull333 | -",
@@ -313,6 +314,23 @@ void TestMainWindow::menus()
     QCOMPARE(menuLines(program.form, menu), lines);
     for (const QAction *action : program.form.findChildren<QAction *>(menu))
         QVERIFY(action->isEnabled() && !action->isCheckable());
+}
+
+void TestMainWindow::menuItemNamesAreTheirOwn()
+{
+    // Commands are found by their names: two items of one name would run one handler.
+    Program program;
+    QStringList names;
+    for (const QAction *action : program.form.findChildren<QAction *>()) {
+        if (!action->objectName().isEmpty())
+            names << action->objectName();
+    }
+    QStringList twice;
+    for (const QString &name : names) {
+        if (names.count(name) > 1 && !twice.contains(name))
+            twice << name;
+    }
+    QCOMPARE(twice, QStringList());
 }
 
 void TestMainWindow::toolBar()
