@@ -7,6 +7,7 @@
 #include <Qsci/qsciscintilla.h>
 
 #include <QAccessibleWidget>
+#include <QColor>
 #include <QContextMenuEvent>
 #include <QDropEvent>
 #include <QFontDatabase>
@@ -215,18 +216,19 @@ int Editor::replaceAll(const QString &text, const QString &replacement, int flag
     m_area->SendScintilla(QsciScintilla::SCI_SETSEARCHFLAGS, flags);
     // With wrapping on, every replacement would lay its line out again at once.
     const long wrap = m_area->SendScintilla(QsciScintilla::SCI_GETWRAPMODE);
-    m_area->SendScintilla(QsciScintilla::SCI_SETWRAPMODE, 0UL);
     int count = 0;
     long from = 0;
     while (searchIn(needle, from, m_area->SendScintilla(QsciScintilla::SCI_GETLENGTH))) {
-        if (count++ == 0)
+        if (count++ == 0) {
             m_area->SendScintilla(QsciScintilla::SCI_BEGINUNDOACTION);
+            m_area->SendScintilla(QsciScintilla::SCI_SETWRAPMODE, 0UL);
+        }
         m_area->SendScintilla(QsciScintilla::SCI_REPLACETARGET, data.size(), data.constData());
         // Go on behind the replacement, so that one containing the text is not replaced again.
         from = m_area->SendScintilla(QsciScintilla::SCI_GETTARGETEND);
     }
-    m_area->SendScintilla(QsciScintilla::SCI_SETWRAPMODE, wrap);
     if (count > 0) {
+        m_area->SendScintilla(QsciScintilla::SCI_SETWRAPMODE, wrap);
         m_area->SendScintilla(QsciScintilla::SCI_ENDUNDOACTION);
         keepStrikeOut();
         noticeSelection();

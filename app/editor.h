@@ -46,11 +46,6 @@ struct TextPosition
 {
     int line = 1;
     int column = 1;
-
-    bool operator==(const TextPosition &other) const
-    {
-        return line == other.line && column == other.column;
-    }
 };
 
 // A stretch of the held text, from start up to end, in editor positions.

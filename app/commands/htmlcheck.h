@@ -10,11 +10,6 @@ struct Finding
     int line = 0;
     int column = 0;
     QString text; // Tidy's words, as "Warning: ..."
-
-    bool operator==(const Finding &other) const
-    {
-        return line == other.line && column == other.column && text == other.text;
-    }
 };
 
 // HTML Tidy's warnings and errors about a page given as UTF-8, in document order. The
