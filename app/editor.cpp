@@ -276,7 +276,6 @@ void Editor::adopt(DocumentLoader &loader)
     const long wrap = m_area->SendScintilla(QsciScintilla::SCI_GETWRAPMODE);
     m_area->SendScintilla(QsciScintilla::SCI_SETWRAPMODE, 0UL);
     m_area->setDocument(loader.m_holder->document());
-    m_area->setLexer(m_lexer); // the colouring belongs to the document
     m_area->SendScintilla(QsciScintilla::SCI_SETWRAPMODE, wrap);
     keepStrikeOut();
     m_lastSelection = currentSelection();
@@ -486,6 +485,9 @@ DocumentLoader::DocumentLoader()
 {
     m_holder->setUtf8(true);
     m_holder->setEolMode(QsciScintilla::EolUnix);
+    // The colouring's settings belong to the document; made while it is empty, they cost
+    // nothing, and the editor colours only what it shows.
+    m_holder->setLexer(new QsciLexerHTML(m_holder.get()));
     m_holder->SendScintilla(QsciScintilla::SCI_SETMODEVENTMASK, 0UL);
     m_holder->SendScintilla(QsciScintilla::SCI_SETUNDOCOLLECTION, 0UL);
 }
