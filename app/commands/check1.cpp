@@ -6,6 +6,7 @@
 #include "app/form1.h"
 #include "dialogs/common/toolwindow.h"
 
+#include <QGuiApplication>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -34,7 +35,10 @@ check1::check1(Form1 &form)
 void check1::check()
 {
     List1->clear();
+    // Tidy takes seconds over a page of many megabytes.
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const QList<Finding> findings = checkHtml(form().editor().contents());
+    QGuiApplication::restoreOverrideCursor();
     for (const Finding &finding : findings) {
         auto item = new QListWidgetItem(QStringLiteral("Line %1, column %2: ")
                                                 .arg(finding.line)
