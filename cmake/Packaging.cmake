@@ -30,9 +30,9 @@ set(QUILLET_MAINTAINER "Quillet Works <packages@quillet.invalid>"
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${QUILLET_MAINTAINER}")
 # What the program links (as dpkg-shlibdeps finds it, with Qt at the version built
 # against): Qt's widgets, GUI (with its X11 platform plugin), core and print support,
-# QScintilla, and the C and C++ runtime.
+# QScintilla, HTML Tidy, and the C and C++ runtime.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "libqt6core6 (>= 6.4.0), libqt6gui6 (>= 6.4.0), libqt6widgets6 (>= 6.4.0), \
 libqt6printsupport6 (>= 6.4.0), libqscintilla2-qt6-15 (>= 2.13.3), \
-libc6 (>= 2.34), libstdc++6 (>= 11), libgcc-s1 (>= 3.0)")
+libtidy5deb1 (>= 2:5.6.0), libc6 (>= 2.34), libstdc++6 (>= 11), libgcc-s1 (>= 3.0)")
 include(CPack)

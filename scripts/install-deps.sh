@@ -1,7 +1,7 @@
 #!/bin/sh
 # Installs the Debian packages that building and testing Quillet need, when missing.
 set -e
-packages="cmake make g++ pkg-config qt6-base-dev libqscintilla2-qt6-dev libgl-dev \
+packages="cmake make g++ pkg-config qt6-base-dev libqscintilla2-qt6-dev libtidy-dev libgl-dev \
 fonts-dejavu-core desktop-file-utils"
 missing=""
 for p in $packages; do
