@@ -18,6 +18,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWheelEvent>
+#include <QWindow>
 
 #include <sys/resource.h>
 
@@ -70,6 +71,16 @@ void writePage(const QString &path, qint64 size)
             file.write("<!--middle-->");
         file.write(chunk.left(size - written));
     }
+}
+
+// Until the window system shows the window and it has painted itself.
+void waitShown(QWidget &window)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!(window.windowHandle() && window.windowHandle()->isExposed()) && timer.elapsed() < 5000)
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+    QApplication::processEvents();
 }
 
 void waitFor(int milliseconds)
@@ -181,16 +192,16 @@ int main(int argc, char *argv[])
     QuietWorld world;
     Form2 intro(dialogs, world);
     intro.show();
-    QApplication::processEvents();
+    waitShown(intro);
     const double introShown = ms(timer);
 
     // The user reads the intro window before going on.
     waitFor(500);
     timer.restart();
     intro.findChild<QAbstractButton *>(QStringLiteral("Command2"))->click();
-    QApplication::processEvents();
-    const double goOn = ms(timer);
     Form1 &form = *intro.mainWindow();
+    waitShown(form);
+    const double goOn = ms(timer);
     auto area = static_cast<QAbstractScrollArea *>(form.editor().textArea());
     const auto moveToMiddle = [&form] {
         form.editor().find(QStringLiteral("<!--middle-->"), 0);
