@@ -18,7 +18,6 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWheelEvent>
-#include <QWindow>
 
 #include <sys/resource.h>
 
@@ -26,6 +25,7 @@
 #include <cstdio>
 #include <ctime>
 #include <functional>
+#include <optional>
 
 namespace {
 class QuietWorld : public OutsideWorld
@@ -73,15 +73,38 @@ void writePage(const QString &path, qint64 size)
     }
 }
 
-// Until the window system shows the window and it has painted itself.
-void waitShown(QWidget &window)
+// Milliseconds on the timer until the window system has shown the window and it starts
+// painting itself.
+class PaintWatch : public QObject
 {
-    QElapsedTimer timer;
-    timer.start();
-    while (!(window.windowHandle() && window.windowHandle()->isExposed()) && timer.elapsed() < 5000)
-        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
-    QApplication::processEvents();
-}
+public:
+    PaintWatch(QWidget &window, const QElapsedTimer &timer)
+        : m_timer(timer)
+    {
+        window.installEventFilter(this);
+    }
+
+    double wait()
+    {
+        QElapsedTimer limit;
+        limit.start();
+        while (m_painted < 0 && limit.elapsed() < 5000)
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+        return m_painted;
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && m_painted < 0)
+            m_painted = ms(m_timer);
+        return false;
+    }
+
+private:
+    const QElapsedTimer &m_timer;
+    double m_painted = -1;
+};
 
 void waitFor(int milliseconds)
 {
@@ -191,17 +214,26 @@ int main(int argc, char *argv[])
     QtCommonDialogs dialogs;
     QuietWorld world;
     Form2 intro(dialogs, world);
+    PaintWatch introPainted(intro, timer);
     intro.show();
-    waitShown(intro);
-    const double introShown = ms(timer);
+    const double introShown = introPainted.wait();
 
     // The user reads the intro window before going on.
     waitFor(500);
+    auto goOnButton = intro.findChild<QAbstractButton *>(QStringLiteral("Command2"));
+    const QList<QWidget *> windows = QApplication::topLevelWidgets();
+    const auto found = std::find_if(windows.begin(), windows.end(),
+                                    [](QWidget *window) { return qobject_cast<Form1 *>(window); });
     timer.restart();
-    intro.findChild<QAbstractButton *>(QStringLiteral("Command2"))->click();
+    // A main window built beforehand is watched from before the click, one built by it after.
+    std::optional<PaintWatch> mainPainted;
+    if (found != windows.end())
+        mainPainted.emplace(**found, timer);
+    goOnButton->click();
     Form1 &form = *intro.mainWindow();
-    waitShown(form);
-    const double goOn = ms(timer);
+    if (!mainPainted)
+        mainPainted.emplace(form, timer);
+    const double goOn = mainPainted->wait();
     auto area = static_cast<QAbstractScrollArea *>(form.editor().textArea());
     const auto moveToMiddle = [&form] {
         form.editor().find(QStringLiteral("<!--middle-->"), 0);
