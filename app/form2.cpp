@@ -91,10 +91,25 @@ Form2::Form2(CommonDialogs &dialogs, OutsideWorld &world, QWidget *parent)
 
 Form2::~Form2() = default;
 
-void Form2::goOn()
+void Form2::paintEvent(QPaintEvent *event)
+{
+    QWidget::paintEvent(event);
+    // The main window is built while the user reads this one, once this one is on screen,
+    // so that "&Go on" only has to show it.
+    if (!m_main)
+        QMetaObject::invokeMethod(this, &Form2::prepareMainWindow, Qt::QueuedConnection);
+}
+
+void Form2::prepareMainWindow()
 {
     if (!m_main)
         m_main = std::make_unique<Form1>(m_dialogs, m_world);
+}
+
+void Form2::goOn()
+{
+    prepareMainWindow();
+    m_goneOn = true;
     m_main->show();
     m_main->activateWindow();
     hide();

@@ -60,6 +60,7 @@ private slots:
     void startUp();
     void closingUnchangedEndsWithoutQuestion();
     void leaveEndsBeforeMainWindowExists();
+    void goOnShowsMainWindowAndHidesIntro_data();
     void goOnShowsMainWindowAndHidesIntro();
     void introTexts();
     void menuBarOrder();
@@ -114,13 +115,31 @@ void TestMainWindow::leaveEndsBeforeMainWindowExists()
     QVERIFY(!qApp->findChild<Form1 *>());
 }
 
+void TestMainWindow::goOnShowsMainWindowAndHidesIntro_data()
+{
+    QTest::addColumn<bool>("waited");
+    QTest::newRow("at once") << false;
+    // The main window is built while the intro window waits: nothing of it shows early.
+    QTest::newRow("after the intro window was on screen") << true;
+}
+
 void TestMainWindow::goOnShowsMainWindowAndHidesIntro()
 {
+    QFETCH(bool, waited);
     initResources();
     FakeCommonDialogs dialogs;
     FakeWorld world;
     Form2 intro(dialogs, world);
     intro.show();
+    if (waited) {
+        QVERIFY(QTest::qWaitForWindowExposed(&intro));
+        QTest::qWait(50);
+    }
+    const QList<QWidget *> windows = QApplication::topLevelWidgets();
+    QVERIFY(std::none_of(windows.begin(), windows.end(), [](QWidget *window) {
+        return qobject_cast<Form1 *>(window) && window->isVisible();
+    }));
+    QVERIFY(!intro.mainWindow());
     auto goOn = intro.findChild<QAbstractButton *>("Command2");
     QCOMPARE(goOn->text(), QString("&Go on"));
     goOn->click();
@@ -128,6 +147,9 @@ void TestMainWindow::goOnShowsMainWindowAndHidesIntro()
     QVERIFY(intro.mainWindow());
     QVERIFY(intro.mainWindow()->isVisible());
     QCOMPARE(intro.mainWindow()->windowTitle(), QString("Quillet 2.0 - Untitled.htm"));
+    QCOMPARE(intro.mainWindow()->document().fileName, QString("Untitled.htm"));
+    QVERIFY(intro.mainWindow()->document().untitled);
+    QVERIFY(!intro.mainWindow()->document().changed);
     QCOMPARE(world.endings, 0);
 }
 
