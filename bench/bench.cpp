@@ -236,7 +236,7 @@ int main(int argc, char *argv[])
     const double goOn = mainPainted->wait();
     auto area = static_cast<QAbstractScrollArea *>(form.editor().textArea());
     const auto moveToMiddle = [&form] {
-        form.editor().find(QStringLiteral("<!--middle-->"), 0);
+        form.editor().find(QStringLiteral("<!--middle-->"), Editor::MatchCase);
         QApplication::processEvents();
     };
 
