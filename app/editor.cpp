@@ -1,9 +1,10 @@
 #include "editor.h"
 
+#include "htmllexer.h"
+
 #include <Qsci/qscicommand.h>
 #include <Qsci/qscicommandset.h>
 #include <Qsci/qscidocument.h>
-#include <Qsci/qscilexerhtml.h>
 #include <Qsci/qsciscintilla.h>
 
 #include <QAccessibleWidget>
@@ -88,7 +89,7 @@ QAccessibleInterface *plainAccessibleText(const QString &, QObject *object)
 Editor::Editor(QWidget *parent)
     : QWidget(parent)
     , m_area(new TextArea(this))
-    , m_lexer(new QsciLexerHTML(this))
+    , m_lexer(new HtmlLexer(this))
 {
     auto layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

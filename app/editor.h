@@ -10,7 +10,7 @@
 
 class QIODevice;
 class QMimeData;
-class QsciLexerHTML;
+class HtmlLexer;
 class TextArea;
 
 // The document editor (RichText1): the only class that talks to QScintilla. It holds
@@ -71,7 +71,7 @@ private:
     void keepStrikeOut();
 
     TextArea *m_area;
-    QsciLexerHTML *m_lexer;
+    HtmlLexer *m_lexer;
     QFont m_font;
     Selection m_lastSelection{0, 0};
     bool m_loading = false;
