@@ -230,9 +230,10 @@ bool Editor::load(QIODevice &device)
     m_area->setLexer(m_lexer); // the colouring belongs to the document
     m_area->SendScintilla(QsciScintilla::SCI_SETUNDOCOLLECTION, 0UL);
     if (const qint64 size = device.size(); size > 0) {
-        // Room to grow, so that the first edits need not copy the whole text.
+        // Room to grow, so that typing need not copy the whole text. The room is held
+        // twice, for the text and for its colours, so a little has to do.
         m_area->SendScintilla(QsciScintilla::SCI_ALLOCATE,
-                              static_cast<unsigned long>(size + size / 8 + 4096));
+                              static_cast<unsigned long>(size + (1 << 16)));
     }
     Utf8Check utf8;
     QByteArray chunk(1 << 20, Qt::Uninitialized);

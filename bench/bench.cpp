@@ -258,6 +258,7 @@ int main(int argc, char *argv[])
     const double open = ms(timer);
 
     const Layout layout = watchLayout(area, moveToMiddle);
+    const long layoutPeak = peakMegabytes();
     moveToMiddle();
     const Latency after = inputAt(area);
     QElapsedTimer pageDown;
@@ -295,14 +296,14 @@ int main(int argc, char *argv[])
                 "read %.1f ms | open %.1f ms (%.1fx read) | background layout done %.0f ms "
                 "after (%.0f ms of processor, slowest slice %.1f ms) | peak memory %ld MiB\n",
                 megabytes, introShown, goOn, read, open, open / read, layout.done,
-                layout.processor, layout.slowestSlice, peakMegabytes());
+                layout.processor, layout.slowestSlice, layoutPeak);
     std::printf("        in the middle, during the layout: typed key %.1f ms, wheel %.1f ms%s | "
                 "after: typed key %.1f ms, wheel %.1f ms, page down %.1f ms\n",
                 layout.during.typed, layout.during.scrolled,
                 layout.probed ? "" : " (none: no layout)", after.typed, after.scrolled,
                 pagedDown);
     std::printf("        save %.1f ms | first insertion %.3f ms | insertion median %.3f ms, "
-                "slowest %.3f ms (median %.3f ms with repaint)\n",
-                save, firstInsert, inserts[10], inserts.last(), repaints[10]);
+                "slowest %.3f ms (median %.3f ms with repaint) | peak memory by then %ld MiB\n",
+                save, firstInsert, inserts[10], inserts.last(), repaints[10], peakMegabytes());
     return 0;
 }
