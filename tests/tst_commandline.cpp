@@ -176,7 +176,7 @@ void TestCommandLine::unreadableFileLeavesUntitledDocument_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("reason");
     QTest::newRow("missing") << "missing.htm" << "No such file or directory";
-    QTest::newRow("a folder") << "folder.htm" << "file to open is a directory";
+    QTest::newRow("a folder") << "folder.htm" << "It is a folder, not a file.";
 }
 
 void TestCommandLine::unreadableFileLeavesUntitledDocument()
