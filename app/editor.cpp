@@ -107,6 +107,10 @@ Editor::Editor(QWidget *parent)
     m_area->SendScintilla(QsciScintilla::SCI_INDICSETSTYLE, strikeIndicator,
                           long(QsciScintilla::INDIC_STRIKE));
     m_area->setLexer(m_lexer);
+    // Laying out a line measures each run of one colour through Qt's text layout, unless
+    // the run is short and in the cache of measured runs. The tags, attributes and words
+    // of a page repeat; the default cache of 1024 runs is too small to hold them.
+    m_area->SendScintilla(QsciScintilla::SCI_SETPOSITIONCACHE, 16384UL);
 
     QFont font(QStringLiteral("Courier New"), 10);
     if (!QFontDatabase::families().contains(font.family())) {
