@@ -60,6 +60,11 @@ void HtmlStyler::style(const char *bytes, int size, int ahead, char *styles)
         char style = HtmlLexer::Text;
         switch (state) {
         case State::Text:
+            if (!isSpace(c) && m_afterSpace)
+                m_alternate = !m_alternate;
+            m_afterSpace = isSpace(c);
+            if (m_alternate)
+                style = HtmlLexer::AlternateText;
             if (c == '<' && i + 1 < known) {
                 const char next = bytes[i + 1];
                 if (next == '!' && i + 3 < known && bytes[i + 2] == '-' && bytes[i + 3] == '-') {
@@ -176,8 +181,9 @@ const char *HtmlLexer::language() const
 QString HtmlLexer::description(int style) const
 {
     static const char *const names[] = {"Text", "Tag", "Attribute", "Value", "Double-quoted value",
-                                        "Single-quoted value", "Comment", "Entity"};
-    return style >= 0 && style <= Entity ? QString::fromLatin1(names[style]) : QString();
+                                        "Single-quoted value", "Comment", "Entity",
+                                        "Text, every other word"};
+    return style >= 0 && style <= AlternateText ? QString::fromLatin1(names[style]) : QString();
 }
 
 QColor HtmlLexer::defaultColor(int style) const

@@ -5,14 +5,17 @@
 // The colouring of HTML source: tags, attributes and their values, comments and
 // character entities. One pass over the bytes and one styling call per piece keep
 // colouring a large page far cheaper than QScintilla's own HTML lexer, which also
-// colours embedded scripts, and keep the runs of one style few and short, so that the
-// editor's cache of measured text serves most of them.
+// colours embedded scripts, and keep the runs of one style short, so that the editor's
+// cache of measured text serves most of them.
 class HtmlLexer : public QsciLexerCustom
 {
     Q_OBJECT
 
 public:
-    enum Style { Text, Tag, Attribute, Value, DoubleQuoted, SingleQuoted, Comment, Entity };
+    // Every other word of text is AlternateText, which looks the same: the editor then
+    // measures text word by word, and words repeat where sentences do not.
+    enum Style { Text, Tag, Attribute, Value, DoubleQuoted, SingleQuoted, Comment, Entity,
+                 AlternateText };
 
     explicit HtmlLexer(QObject *parent = nullptr);
 
@@ -39,4 +42,6 @@ private:
 
     State m_state;
     int m_dashes = 0; // in a comment, the "-" just before
+    bool m_afterSpace = false;
+    bool m_alternate = false;
 };

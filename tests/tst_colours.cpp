@@ -4,11 +4,11 @@
 
 // The colouring of the page in the editor: which part of the HTML each byte is shown as.
 namespace {
-// One letter a style: t text, < tag, a attribute, v value, " and ' quoted values,
-// c comment, & entity.
+// One letter a style: t text (both of its looks alike), < tag, a attribute, v value,
+// " and ' quoted values, c comment, & entity.
 QString shownAs(QsciScintilla &area)
 {
-    static const char letters[] = "t<av\"'c&";
+    static const char letters[] = "t<av\"'c&t";
     QString shown;
     const long length = area.SendScintilla(QsciScintilla::SCI_GETLENGTH);
     for (long i = 0; i < length; ++i)
