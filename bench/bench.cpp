@@ -1,5 +1,6 @@
 // Prints how long the editor takes to start, open, lay out, save and insert into large
-// documents, beside the time a plain read of the same file takes.
+// documents, beside the time a plain read of the same file takes: pages of table rows,
+// and one of prose.
 #include "app/commands/filecommands.h"
 #include "app/editor.h"
 #include "app/form1.h"
@@ -57,12 +58,30 @@ long peakMegabytes()
     return usage.ru_maxrss / 1024;
 }
 
-// Writes a page of table rows with a marker in the middle, without holding it in memory.
-void writePage(const QString &path, qint64 size)
+// A megabyte of paragraphs whose sentences seldom repeat, made of a few words.
+QByteArray prose()
+{
+    const char *const words[] = {"the",  "quick", "brown", "fox",   "jumps",  "over",
+                                 "lazy", "dog",   "and",   "then",  "some",   "more",
+                                 "page", "words", "with",  "a",     "editor", "text",
+                                 "of",   "to",    "in",    "is",    "caf\xc3\xa9", "follow"};
+    QByteArray chunk;
+    for (int line = 0; chunk.size() < 1024 * 1024; ++line) {
+        chunk += "<P>";
+        for (int word = 0; word < 14; ++word)
+            chunk += words[(line * 31 + word * 17 + (line >> 3) * word) % 24] + QByteArray(" ");
+        chunk += "</P>\n";
+    }
+    return chunk;
+}
+
+// Writes a page of table rows, or of prose, with a marker in the middle, without holding
+// it in memory.
+void writePage(const QString &path, qint64 size, bool ofProse)
 {
     const QByteArray line
         = "<TR><TD ALIGN=LEFT>cell text</TD><TD>caf\xc3\xa9 &amp; more</TD></TR>\n";
-    QByteArray chunk;
+    QByteArray chunk = ofProse ? prose() : QByteArray();
     while (chunk.size() < 1024 * 1024)
         chunk += line;
     QFile file(path);
@@ -201,8 +220,9 @@ int main(int argc, char *argv[])
 {
     // Each size runs in a process of its own, so that its peak memory is its own.
     if (argc == 1) {
-        for (const char *megabytes : {"1", "20", "100"}) {
-            if (QProcess::execute(QString::fromLocal8Bit(argv[0]), {megabytes}) != 0)
+        const QList<QStringList> runs = {{"1"}, {"20"}, {"100"}, {"20", "prose"}};
+        for (const QStringList &run : runs) {
+            if (QProcess::execute(QString::fromLocal8Bit(argv[0]), run) != 0)
                 return 1;
         }
         return 0;
@@ -211,7 +231,8 @@ int main(int argc, char *argv[])
     QTemporaryDir dir;
     const int megabytes = QByteArray(argv[1]).toInt();
     const QString path = dir.filePath(QStringLiteral("page%1.htm").arg(megabytes));
-    writePage(path, qint64(megabytes) * 1024 * 1024);
+    const bool ofProse = argc > 2 && QByteArray(argv[2]) == "prose";
+    writePage(path, qint64(megabytes) * 1024 * 1024, ofProse);
 
     QElapsedTimer timer;
     timer.start();
@@ -299,10 +320,10 @@ int main(int argc, char *argv[])
     std::sort(inserts.begin(), inserts.end());
     std::sort(repaints.begin(), repaints.end());
 
-    std::printf("%3d MB: intro window %.1f ms | \"&Go on\" to main window %.1f ms | "
+    std::printf("%3d MB%s: intro window %.1f ms | \"&Go on\" to main window %.1f ms | "
                 "read %.1f ms | open %.1f ms (%.1fx read) | background layout done %.0f ms "
                 "after (%.0f ms of processor, slowest slice %.1f ms) | peak memory %ld MiB\n",
-                megabytes, introShown, goOn, read, open, open / read, layout.done,
+                megabytes, ofProse ? " of prose" : "", introShown, goOn, read, open, open / read, layout.done,
                 layout.processor, layout.slowestSlice, layoutPeak);
     std::printf("        in the middle, during the layout: typed key %.1f ms, wheel %.1f ms%s | "
                 "after: typed key %.1f ms, wheel %.1f ms, page down %.1f ms\n",
