@@ -102,8 +102,11 @@ void Form2::paintEvent(QPaintEvent *event)
 
 void Form2::prepareMainWindow()
 {
-    if (!m_main)
-        m_main = std::make_unique<Form1>(m_dialogs, m_world);
+    if (m_main)
+        return;
+    m_main = std::make_unique<Form1>(m_dialogs, m_world);
+    // Painted once where nobody sees it, so that its icons, glyphs and layouts are ready.
+    m_main->grab();
 }
 
 void Form2::goOn()
