@@ -40,8 +40,9 @@ private:
     qint64 m_read = 0;
 };
 
-// The document editor (RichText1): the only class that talks to QScintilla. It holds
-// the document's bytes unchanged and offers the few operations the program uses.
+// The document editor (RichText1): with its colouring (HtmlLexer), the only code that
+// talks to QScintilla. It holds the document's bytes unchanged and offers the few
+// operations the program uses.
 class Editor : public QWidget
 {
     Q_OBJECT
