@@ -18,11 +18,16 @@ bool isLetter(char c)
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
+// What ends a run of text as the editor measures it.
+bool endsText(char c)
+{
+    return c == '<' || c == '&' || c == '\n' || c == '\r';
+}
+
 bool isEntityPart(char c)
 {
     return isLetter(c) || (c >= '0' && c <= '9') || c == '#';
 }
-
 } // namespace
 
 HtmlStyler::HtmlStyler(char lineEndStyle)
@@ -52,19 +57,33 @@ HtmlStyler::HtmlStyler(char lineEndStyle)
 
 void HtmlStyler::style(const char *bytes, int size, int ahead, char *styles)
 {
+    // The editor keeps runs shorter than this in its cache of measured runs; a longer run
+    // of text is split into words, which repeat where sentences do not.
+    constexpr int longRun = 30;
     State state = m_state;
     const int known = size + ahead;
+    int runEnd = 0; // the end of the run of text the byte is in
+    bool wordByWord = false;
     int i = 0;
     while (i < size) {
         const char c = bytes[i];
         char style = HtmlLexer::Text;
         switch (state) {
         case State::Text:
-            if (!isSpace(c) && m_afterSpace)
-                m_alternate = !m_alternate;
-            m_afterSpace = isSpace(c);
-            if (m_alternate)
-                style = HtmlLexer::AlternateText;
+            if (i >= runEnd) {
+                runEnd = i;
+                while (runEnd < known && !endsText(bytes[runEnd]))
+                    ++runEnd;
+                wordByWord = runEnd - i >= longRun;
+                runEnd = std::max(runEnd, i + 1);
+            }
+            if (wordByWord) {
+                if (!isSpace(c) && m_afterSpace)
+                    m_alternate = !m_alternate;
+                m_afterSpace = isSpace(c);
+                if (m_alternate)
+                    style = HtmlLexer::AlternateText;
+            }
             if (c == '<' && i + 1 < known) {
                 const char next = bytes[i + 1];
                 if (next == '!' && i + 3 < known && bytes[i + 2] == '-' && bytes[i + 3] == '-') {
@@ -113,14 +132,15 @@ void HtmlStyler::style(const char *bytes, int size, int ahead, char *styles)
             break;
         case State::Attribute:
             style = HtmlLexer::Tag;
-            if (c == '>')
+            if (c == '>') {
                 state = State::Text;
-            else if (c == '=')
-                state = State::AfterEquals;
-            else if (isSpace(c) || c == '/')
+            } else if (isSpace(c) || c == '/') {
                 state = State::InTag;
-            else
-                style = HtmlLexer::Attribute;
+            } else {
+                style = HtmlLexer::Attribute; // with its "=", one run less to measure
+                if (c == '=')
+                    state = State::AfterEquals;
+            }
             break;
         case State::AfterEquals:
             style = HtmlLexer::Tag;

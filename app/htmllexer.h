@@ -12,8 +12,8 @@ class HtmlLexer : public QsciLexerCustom
     Q_OBJECT
 
 public:
-    // Every other word of text is AlternateText, which looks the same: the editor then
-    // measures text word by word, and words repeat where sentences do not.
+    // In long runs of text every other word is AlternateText, which looks the same: the
+    // editor then measures them word by word.
     enum Style { Text, Tag, Attribute, Value, DoubleQuoted, SingleQuoted, Comment, Entity,
                  AlternateText };
 

@@ -33,17 +33,20 @@ void TestColours::page_data()
     QTest::addColumn<QString>("shown");
     QTest::newRow("tags and text") << QByteArray("<P>Hi</P>") << "<<<tt<<<<";
     QTest::newRow("attributes") << QByteArray("<TD ALIGN=LEFT WIDTH=\"5\" ID='x'>")
-                                << "<<<<aaaaa<vvvv<aaaaa<\"\"\"<aa<'''<";
+                                << "<<<<aaaaaavvvv<aaaaaa\"\"\"<aaa'''<";
     QTest::newRow("entity") << QByteArray("a &amp; b &c d") << "tt&&&&&ttt&&tt";
     QTest::newRow("comment") << QByteArray("<!-- <B> -->x") << "cccccccccccct";
     QTest::newRow("not a tag") << QByteArray("a < b") << "ttttt";
     QTest::newRow("doctype") << QByteArray("<!DOCTYPE html>") << "<<<<<<<<<<aaaa<";
+    // Measured word by word, looking the same.
+    QTest::newRow("long text") << QByteArray("<P>the quick brown fox jumps over the lazy dog</P>")
+                               << "<<<" + QString(43, QLatin1Char('t')) + "<<<<";
     QTest::newRow("non-ASCII text") << QByteArray("caf\xc3\xa9<B>") << "ttttt<<<";
     // What a line ends in carries over to the next line.
-    QTest::newRow("tag over two lines") << QByteArray("<A\nHREF=x>y") << "<<<aaaa<v<t";
-    QTest::newRow("value on the next line") << QByteArray("<A HREF=\nx>y") << "<<<aaaa<vv<t";
+    QTest::newRow("tag over two lines") << QByteArray("<A\nHREF=x>y") << "<<<aaaaav<t";
+    QTest::newRow("value on the next line") << QByteArray("<A HREF=\nx>y") << "<<<aaaaavv<t";
     QTest::newRow("quoted over two lines")
-        << QByteArray("<A T=\"a\nb\">y") << "<<<a<\"\"\"\"\"<t";
+        << QByteArray("<A T=\"a\nb\">y") << "<<<aa\"\"\"\"\"<t";
     QTest::newRow("comment over two lines") << QByteArray("<!--\n-->x") << "cccccccct";
 }
 
