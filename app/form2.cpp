@@ -8,6 +8,7 @@
 
 #include "dialogs/common/twips.h"
 
+#include <QAbstractEventDispatcher>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -94,10 +95,17 @@ Form2::~Form2() = default;
 void Form2::paintEvent(QPaintEvent *event)
 {
     QWidget::paintEvent(event);
-    // The main window is built while the user reads this one, once this one is on screen,
-    // so that "&Go on" only has to show it.
-    if (!m_main)
-        QMetaObject::invokeMethod(this, &Form2::prepareMainWindow, Qt::QueuedConnection);
+    // The main window is built while the user reads this one, so that "&Go on" only has to
+    // show it: once this window is painted and the program is about to wait, that is once
+    // the picture has gone to the screen.
+    if (m_main || m_waitForIdle)
+        return;
+    m_waitForIdle = connect(QAbstractEventDispatcher::instance(),
+                            &QAbstractEventDispatcher::aboutToBlock, this, [this] {
+                                disconnect(m_waitForIdle);
+                                QMetaObject::invokeMethod(this, &Form2::prepareMainWindow,
+                                                          Qt::QueuedConnection);
+                            });
 }
 
 void Form2::prepareMainWindow()

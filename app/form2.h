@@ -35,4 +35,5 @@ private:
     std::unique_ptr<Form1> m_main;
     QString m_startFile;
     bool m_goneOn = false;
+    QMetaObject::Connection m_waitForIdle;
 };

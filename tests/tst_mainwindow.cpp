@@ -7,6 +7,7 @@
 #include <QAbstractScrollArea>
 #include <QAction>
 #include <QApplication>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
@@ -16,6 +17,7 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -132,10 +134,17 @@ void TestMainWindow::goOnShowsMainWindowAndHidesIntro()
     Form2 intro(dialogs, world);
     intro.show();
     if (waited) {
+        // The program idles while the user reads, as a running event loop does.
         QVERIFY(QTest::qWaitForWindowExposed(&intro));
-        QTest::qWait(50);
+        QEventLoop reading;
+        QTimer::singleShot(200, &reading, &QEventLoop::quit);
+        reading.exec();
     }
     const QList<QWidget *> windows = QApplication::topLevelWidgets();
+    const auto mainWindows = std::count_if(windows.begin(), windows.end(), [](QWidget *window) {
+        return qobject_cast<Form1 *>(window);
+    });
+    QCOMPARE(mainWindows, waited ? 1 : 0);
     QVERIFY(std::none_of(windows.begin(), windows.end(), [](QWidget *window) {
         return qobject_cast<Form1 *>(window) && window->isVisible();
     }));
