@@ -141,9 +141,9 @@ void TestMainWindow::goOnShowsMainWindowAndHidesIntro()
         reading.exec();
     }
     const QList<QWidget *> windows = QApplication::topLevelWidgets();
-    const auto mainWindows = std::count_if(windows.begin(), windows.end(), [](QWidget *window) {
-        return qobject_cast<Form1 *>(window);
-    });
+    const int mainWindows = int(std::count_if(windows.begin(), windows.end(), [](QWidget *w) {
+        return qobject_cast<Form1 *>(w);
+    }));
     QCOMPARE(mainWindows, waited ? 1 : 0);
     QVERIFY(std::none_of(windows.begin(), windows.end(), [](QWidget *window) {
         return qobject_cast<Form1 *>(window) && window->isVisible();
