@@ -160,7 +160,7 @@ Latency inputAt(QAbstractScrollArea *area)
                                                QStringLiteral("x")));
     latency(area, new QKeyEvent(QEvent::KeyRelease, Qt::Key_X, Qt::NoModifier,
                                 QStringLiteral("x")));
-    const QPointF at(area->viewport()->width() / 2, area->viewport()->height() / 2);
+    const QPoint at(area->viewport()->width() / 2, area->viewport()->height() / 2);
     result.scrolled = latency(area->viewport(),
                               new QWheelEvent(at, area->viewport()->mapToGlobal(at), {},
                                               {0, -120}, Qt::NoButton, Qt::NoModifier,
