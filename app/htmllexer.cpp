@@ -75,6 +75,12 @@ void HtmlStyler::style(const char *bytes, int size, int ahead, char *styles)
                 while (runEnd < known && !endsText(bytes[runEnd]))
                     ++runEnd;
                 wordByWord = runEnd - i >= longRun;
+                if (runEnd > i && !wordByWord) {
+                    const int stop = std::min(runEnd, size);
+                    std::memset(styles + i, HtmlLexer::Text, stop - i);
+                    i = stop;
+                    continue;
+                }
                 runEnd = std::max(runEnd, i + 1);
             }
             if (wordByWord) {
