@@ -7,6 +7,7 @@
 #include "app/form2.h"
 #include "app/outsideworld.h"
 #include "app/qtcommondialogs.h"
+#include "recoverybench.h"
 
 #include <Qsci/qsciscintilla.h>
 #include <QAbstractButton>
@@ -333,5 +334,6 @@ int main(int argc, char *argv[])
     std::printf("        save %.1f ms | first insertion %.3f ms | insertion median %.3f ms, "
                 "slowest %.3f ms (median %.3f ms with repaint) | peak memory by then %ld MiB\n",
                 save, firstInsert, inserts[10], inserts.last(), repaints[10], peakMegabytes());
+    benchRecovery(form);
     return 0;
 }

@@ -16,6 +16,8 @@ public:
     std::optional<QColor> chooseColor() override;
     void showHelp(int context) override;
     Answer askYesNoCancel(const QString &text) override;
+    // Answers from questionAnswers too; an empty queue answers No.
+    Answer askYesNo(const QString &text, Answer defaultAnswer) override;
     void message(const QString &text) override;
 
     QList<std::optional<QString>> openAnswers;
@@ -30,5 +32,6 @@ public:
     int colourRequests = 0;
     QList<int> helpTopics;
     QStringList questions;
+    QList<Answer> yesNoDefaults;
     QStringList messages;
 };
