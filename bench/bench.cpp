@@ -9,7 +9,6 @@
 #include "app/qtcommondialogs.h"
 #include "recoverybench.h"
 
-#include <Qsci/qsciscintilla.h>
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QApplication>
@@ -281,11 +280,6 @@ int main(int argc, char *argv[])
     QApplication::processEvents();
     const double open = ms(timer);
 
-    if (qEnvironmentVariableIsSet("XCOL")) {
-        QElapsedTimer t; t.start();
-        static_cast<QsciScintilla *>(area)->SendScintilla(QsciScintilla::SCI_COLOURISE, 0UL, -1L);
-        std::printf("TMP colourise %.1f ms\n", ms(t));
-    }
     const Layout layout = watchLayout(area, moveToMiddle);
     const long layoutPeak = peakMegabytes();
     moveToMiddle();
