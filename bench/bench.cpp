@@ -280,6 +280,7 @@ int main(int argc, char *argv[])
     QApplication::processEvents();
     const double open = ms(timer);
 
+    const long openPeak = peakMegabytes();
     const Layout layout = watchLayout(area, moveToMiddle);
     const long layoutPeak = peakMegabytes();
     moveToMiddle();
@@ -317,9 +318,10 @@ int main(int argc, char *argv[])
 
     std::printf("%3d MB%s: intro window %.1f ms | \"&Go on\" to main window %.1f ms | "
                 "read %.1f ms | open %.1f ms (%.1fx read) | background layout done %.0f ms "
-                "after (%.0f ms of processor, slowest slice %.1f ms) | peak memory %ld MiB\n",
+                "after (%.0f ms of processor, slowest slice %.1f ms) | peak memory %ld MiB "
+                "after open, %ld MiB after the layout and its keys\n",
                 megabytes, ofProse ? " of prose" : "", introShown, goOn, read, open, open / read, layout.done,
-                layout.processor, layout.slowestSlice, layoutPeak);
+                layout.processor, layout.slowestSlice, openPeak, layoutPeak);
     std::printf("        in the middle, during the layout: typed key %.1f ms, wheel %.1f ms%s | "
                 "after: typed key %.1f ms, wheel %.1f ms, page down %.1f ms\n",
                 layout.during.typed, layout.during.scrolled,
