@@ -1,9 +1,10 @@
 #include "editor.h"
 
+#include "htmllexer.h"
+
 #include <Qsci/qscicommand.h>
 #include <Qsci/qscicommandset.h>
 #include <Qsci/qscidocument.h>
-#include <Qsci/qscilexerhtml.h>
 #include <Qsci/qsciscintilla.h>
 
 #include <QAccessibleWidget>
@@ -90,7 +91,7 @@ QAccessibleInterface *plainAccessibleText(const QString &, QObject *object)
 Editor::Editor(QWidget *parent)
     : QWidget(parent)
     , m_area(new TextArea(this))
-    , m_lexer(new QsciLexerHTML(this))
+    , m_lexer(new HtmlLexer(this))
 {
     auto layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -115,6 +116,10 @@ Editor::Editor(QWidget *parent)
     m_area->SendScintilla(QsciScintilla::SCI_INDICSETALPHA, tagIndicator, 70L);
     m_area->SendScintilla(QsciScintilla::SCI_INDICSETOUTLINEALPHA, tagIndicator, 160L);
     m_area->setLexer(m_lexer);
+    // Laying out a line measures each run of one colour through Qt's text layout, unless
+    // the run is short and in the cache of measured runs. The tags, attributes and words
+    // of a page repeat; the default cache of 1024 runs is too small to hold them.
+    m_area->SendScintilla(QsciScintilla::SCI_SETPOSITIONCACHE, 16384UL);
 
     QFont font(QStringLiteral("Courier New"), 10);
     if (!QFontDatabase::families().contains(font.family())) {
@@ -519,9 +524,8 @@ DocumentLoader::DocumentLoader()
 {
     m_holder->setUtf8(true);
     m_holder->setEolMode(QsciScintilla::EolUnix);
-    // The colouring's settings belong to the document; made while it is empty, they cost
-    // nothing, and the editor colours only what it shows.
-    m_holder->setLexer(new QsciLexerHTML(m_holder.get()));
+    // The colouring is the editor's own (HtmlLexer), asked for by what it shows and lays
+    // out; the document needs nothing set up for it.
     m_holder->SendScintilla(QsciScintilla::SCI_SETMODEVENTMASK, 0UL);
     m_holder->SendScintilla(QsciScintilla::SCI_SETUNDOCOLLECTION, 0UL);
 }
@@ -530,10 +534,11 @@ DocumentLoader::~DocumentLoader() = default;
 
 void DocumentLoader::reserve(qint64 size)
 {
-    // Room to grow, so that the first edits need not copy the whole text.
+    // Room to grow, so that typing need not copy the whole text. The room is held
+    // twice, for the text and for its colours, so a little has to do.
     if (size > 0) {
         m_holder->SendScintilla(QsciScintilla::SCI_ALLOCATE,
-                                static_cast<unsigned long>(size + size / 8 + 4096));
+                                static_cast<unsigned long>(size + (1 << 16)));
     }
 }
 

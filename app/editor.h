@@ -14,7 +14,7 @@
 
 class QIODevice;
 class QMimeData;
-class QsciLexerHTML;
+class HtmlLexer;
 class QsciScintilla;
 class TextArea;
 
@@ -60,8 +60,9 @@ struct TextRange
     }
 };
 
-// The document editor (RichText1): the only class that talks to QScintilla. It holds
-// the document's bytes unchanged and offers the few operations the program uses.
+// The document editor (RichText1): with its colouring (HtmlLexer), the only code that
+// talks to QScintilla. It holds the document's bytes unchanged and offers the few
+// operations the program uses.
 class Editor : public QWidget
 {
     Q_OBJECT
@@ -151,7 +152,7 @@ private:
     void keepStrikeOut();
 
     TextArea *m_area;
-    QsciLexerHTML *m_lexer;
+    HtmlLexer *m_lexer;
     QFont m_font;
     Selection m_lastSelection{0, 0};
     Encoding m_encoding = Encoding::Utf8;

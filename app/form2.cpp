@@ -9,6 +9,7 @@
 
 #include "dialogs/common/twips.h"
 
+#include <QAbstractEventDispatcher>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -78,8 +79,8 @@ Form2::Form2(CommonDialogs &dialogs, OutsideWorld &world, QWidget *parent)
     Command3->setObjectName(QStringLiteral("Command3"));
     connect(Command2, &QPushButton::clicked, this, &Form2::goOn);
     connect(Command3, &QPushButton::clicked, this, [this] {
-        if (m_main)
-            m_main->endProgram();
+        if (Form1 *main = mainWindow())
+            main->endProgram();
         else
             m_world.endProgram();
     });
@@ -97,10 +98,35 @@ Form2::Form2(CommonDialogs &dialogs, OutsideWorld &world, QWidget *parent)
 
 Form2::~Form2() = default;
 
+void Form2::paintEvent(QPaintEvent *event)
+{
+    QWidget::paintEvent(event);
+    // The main window is built while the user reads this one, so that "&Go on" only has to
+    // show it: once this window is painted and the program is about to wait, that is once
+    // the picture has gone to the screen.
+    if (m_main || m_waitForIdle)
+        return;
+    m_waitForIdle = connect(QAbstractEventDispatcher::instance(),
+                            &QAbstractEventDispatcher::aboutToBlock, this, [this] {
+                                disconnect(m_waitForIdle);
+                                QMetaObject::invokeMethod(this, &Form2::prepareMainWindow,
+                                                          Qt::QueuedConnection);
+                            });
+}
+
+void Form2::prepareMainWindow()
+{
+    if (m_main)
+        return;
+    m_main = std::make_unique<Form1>(m_dialogs, m_world);
+    // Painted once where nobody sees it, so that its icons, glyphs and layouts are ready.
+    m_main->grab();
+}
+
 void Form2::goOn()
 {
-    if (!m_main)
-        m_main = std::make_unique<Form1>(m_dialogs, m_world);
+    prepareMainWindow();
+    m_goneOn = true;
     m_main->show();
     m_main->activateWindow();
     hide();

@@ -18,15 +18,22 @@ public:
     Form2(CommonDialogs &dialogs, OutsideWorld &world, QWidget *parent = nullptr);
     ~Form2() override;
 
-    Form1 *mainWindow() const { return m_main.get(); }
+    // The main window once "&Go on" has shown it.
+    Form1 *mainWindow() const { return m_goneOn ? m_main.get() : nullptr; }
     // The file "&Go on" opens in the main window, as File > Open would.
     void setStartFile(const QString &path) { m_startFile = path; }
 
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
 private:
+    void prepareMainWindow();
     void goOn();
 
     CommonDialogs &m_dialogs;
     OutsideWorld &m_world;
     std::unique_ptr<Form1> m_main;
     QString m_startFile;
+    bool m_goneOn = false;
+    QMetaObject::Connection m_waitForIdle;
 };

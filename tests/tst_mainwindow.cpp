@@ -7,6 +7,7 @@
 #include <QAbstractScrollArea>
 #include <QAction>
 #include <QApplication>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
@@ -16,6 +17,7 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -60,6 +62,7 @@ private slots:
     void startUp();
     void closingUnchangedEndsWithoutQuestion();
     void leaveEndsBeforeMainWindowExists();
+    void goOnShowsMainWindowAndHidesIntro_data();
     void goOnShowsMainWindowAndHidesIntro();
     void introTexts();
     void menuBarOrder();
@@ -115,13 +118,38 @@ void TestMainWindow::leaveEndsBeforeMainWindowExists()
     QVERIFY(!qApp->findChild<Form1 *>());
 }
 
+void TestMainWindow::goOnShowsMainWindowAndHidesIntro_data()
+{
+    QTest::addColumn<bool>("waited");
+    QTest::newRow("at once") << false;
+    // The main window is built while the intro window waits: nothing of it shows early.
+    QTest::newRow("after the intro window was on screen") << true;
+}
+
 void TestMainWindow::goOnShowsMainWindowAndHidesIntro()
 {
+    QFETCH(bool, waited);
     initResources();
     FakeCommonDialogs dialogs;
     FakeWorld world;
     Form2 intro(dialogs, world);
     intro.show();
+    if (waited) {
+        // The program idles while the user reads, as a running event loop does.
+        QVERIFY(QTest::qWaitForWindowExposed(&intro));
+        QEventLoop reading;
+        QTimer::singleShot(200, &reading, &QEventLoop::quit);
+        reading.exec();
+    }
+    const QList<QWidget *> windows = QApplication::topLevelWidgets();
+    const int mainWindows = int(std::count_if(windows.begin(), windows.end(), [](QWidget *w) {
+        return qobject_cast<Form1 *>(w);
+    }));
+    QCOMPARE(mainWindows, waited ? 1 : 0);
+    QVERIFY(std::none_of(windows.begin(), windows.end(), [](QWidget *window) {
+        return qobject_cast<Form1 *>(window) && window->isVisible();
+    }));
+    QVERIFY(!intro.mainWindow());
     auto goOn = intro.findChild<QAbstractButton *>("Command2");
     QCOMPARE(goOn->text(), QString("&Go on"));
     goOn->click();
@@ -129,6 +157,9 @@ void TestMainWindow::goOnShowsMainWindowAndHidesIntro()
     QVERIFY(intro.mainWindow());
     QVERIFY(intro.mainWindow()->isVisible());
     QCOMPARE(intro.mainWindow()->windowTitle(), QString("Quillet 2.0 - Untitled.htm"));
+    QCOMPARE(intro.mainWindow()->document().fileName, QString("Untitled.htm"));
+    QVERIFY(intro.mainWindow()->document().untitled);
+    QVERIFY(!intro.mainWindow()->document().changed);
     QCOMPARE(world.endings, 0);
 }
 
