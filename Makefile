@@ -1,10 +1,12 @@
 # make run: install what is missing, build, start Quillet.
 # make test: install what is missing, build, run the whole test suite.
 # make package: install what is missing, build, pack build/quillet_*.deb.
+# make test5: the same build and suite on Qt 5.15 (in build-qt5).
 BUILD ?= build
+BUILD5 ?= build-qt5
 JOBS ?= 2
 
-.PHONY: all deps build run test bench package clean
+.PHONY: all deps build run test bench package clean deps5 build5 test5
 
 all: build
 
@@ -27,5 +29,15 @@ package: build
 bench: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/quillet_bench
 
+deps5:
+	@sh scripts/install-deps.sh qt5
+
+build5: deps5
+	cmake -S . -B $(BUILD5) -DQUILLET_QT=5 -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD5) -j$(JOBS)
+
+test5: build5
+	cd $(BUILD5) && ctest --output-on-failure -j$(JOBS)
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(BUILD5)

@@ -1,5 +1,7 @@
 #include "editor.h"
 
+#include "qtcompat.h"
+
 #include <Qsci/qscicommand.h>
 #include <Qsci/qscicommandset.h>
 #include <Qsci/qscidocument.h>
@@ -37,7 +39,7 @@ protected:
     void mousePressEvent(QMouseEvent *event) override
     {
         if (event->button() == Qt::RightButton) {
-            rightButtonPressed(event->globalPosition().toPoint());
+            rightButtonPressed(QtCompat::globalPos(event));
             return;
         }
         QsciScintilla::mousePressEvent(event);
@@ -110,7 +112,7 @@ Editor::Editor(QWidget *parent)
     m_area->setLexer(m_lexer);
 
     QFont font(QStringLiteral("Courier New"), 10);
-    if (!QFontDatabase::families().contains(font.family())) {
+    if (!QtCompat::fontFamilies().contains(font.family())) {
         font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
         font.setPointSize(10);
     }
@@ -299,7 +301,7 @@ void Editor::releaseKeys(const QList<QKeySequence> &keys)
     for (const QKeySequence &sequence : keys) {
         if (sequence.isEmpty())
             continue;
-        const int key = sequence[0].toCombined();
+        const int key = QtCompat::firstKey(sequence);
         for (QsciCommand *command : commands) {
             if (command->key() == key)
                 command->setKey(0);
