@@ -156,7 +156,7 @@ void Editor::putSelectedText(const QString &text)
 
 QString Editor::selectedText() const
 {
-    const auto [start, end] = std::minmax(currentSelection().first, currentSelection().second);
+    const auto [start, end] = std::minmax({currentSelection().first, currentSelection().second});
     const auto data = static_cast<const char *>(
         m_area->SendScintillaPtrResult(QsciScintilla::SCI_GETCHARACTERPOINTER));
     return decode(data + start, end - start);
@@ -164,7 +164,7 @@ QString Editor::selectedText() const
 
 int Editor::selectionLength() const
 {
-    const auto [start, end] = std::minmax(currentSelection().first, currentSelection().second);
+    const auto [start, end] = std::minmax({currentSelection().first, currentSelection().second});
     return int(m_area->SendScintilla(QsciScintilla::SCI_COUNTCHARACTERS, start, end));
 }
 
@@ -240,7 +240,7 @@ bool Editor::load(QIODevice &device)
     qint64 read;
     while ((read = device.read(chunk.data(), chunk.size())) > 0) {
         utf8.add(chunk.constData(), read);
-        m_area->SendScintilla(QsciScintilla::SCI_APPENDTEXT, static_cast<unsigned long>(read),
+        m_area->SendScintilla(QsciScintilla::SCI_APPENDTEXT, static_cast<uintptr_t>(read),
                               chunk.constData());
     }
     const bool complete = read == 0;
