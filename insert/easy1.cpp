@@ -1,7 +1,7 @@
 #include "easy1.h"
 
 #include "app/form1.h"
-#include "app/installfolder.h"
+#include "app/outsideworld.h"
 #include "dialogs/common/attributes.h"
 #include "dialogs/common/toolwindow.h"
 #include "dialogs/common/twips.h"
@@ -154,7 +154,8 @@ easy1::easy1(Form1 &form)
     connect(Command1, &QPushButton::clicked, this, &easy1::addLink);
     connect(Command2, &QPushButton::clicked, this, &QWidget::hide);
 
-    for (const QString &start : {installFolder(), QDir::homePath(), QDir::rootPath()}) {
+    const QString installFolder = m_form.world().installFolder();
+    for (const QString &start : {installFolder, QDir::homePath(), QDir::rootPath()}) {
         if (openFolder(start))
             break;
     }

@@ -1,6 +1,5 @@
 #include "support/program.h"
 
-#include "app/installfolder.h"
 #include "insert/easy1.h"
 
 #include <QApplication>
@@ -118,11 +117,8 @@ void TestEasyAnchors::init()
 {
     m_data = std::make_unique<QTemporaryDir>();
     QVERIFY(m_data->isValid());
-    qputenv("XDG_DATA_HOME", QFile::encodeName(m_data->path()));
-    m_start = QDir::fromNativeSeparators(installFolder());
-    while (m_start.endsWith('/'))
-        m_start.chop(1);
-    QVERIFY(m_start.startsWith(m_data->path()));
+    m_start = m_data->path() + "/Quillet";
+    FakeWorld::ownFolder = QDir::toNativeSeparators(m_start);
     QVERIFY(QDir().mkpath(m_start + "/sub"));
     QVERIFY(QDir().mkpath(m_start + "/empty"));
     writeFile(m_start + "/index.htm");
@@ -343,6 +339,9 @@ void TestEasyAnchors::vanishedFolderLeavesWindowUsable()
 
 void TestEasyAnchors::unreadableFolderLeavesWindowUsable()
 {
+#ifdef Q_OS_WIN
+    QSKIP("a Unix file mode cannot keep a folder's owner out on Windows");
+#endif
     const QString sub = m_start + "/sub";
     QFile::setPermissions(sub, {});
     const auto restore = qScopeGuard([&] {
