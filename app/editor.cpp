@@ -9,7 +9,6 @@
 #include <Qsci/qsciscintilla.h>
 
 #include <QAccessibleWidget>
-#include <QBuffer>
 #include <QContextMenuEvent>
 #include <QDropEvent>
 #include <QFontDatabase>
@@ -17,7 +16,6 @@
 #include <QMimeData>
 #include <QVBoxLayout>
 
-#include <cstring>
 #include <functional>
 
 namespace {
@@ -143,7 +141,7 @@ Editor::Editor(QWidget *parent)
 
 void Editor::putSelectedText(const QString &text)
 {
-    const QByteArray data = encode(text);
+    const QByteArray data = text.toUtf8();
     m_area->SendScintilla(QsciScintilla::SCI_BEGINUNDOACTION);
     m_area->SendScintilla(QsciScintilla::SCI_TARGETFROMSELECTION);
     m_area->SendScintilla(QsciScintilla::SCI_REPLACETARGET, data.size(), data.constData());
@@ -157,9 +155,7 @@ void Editor::putSelectedText(const QString &text)
 QString Editor::selectedText() const
 {
     const auto [start, end] = std::minmax({currentSelection().first, currentSelection().second});
-    const auto data = static_cast<const char *>(
-        m_area->SendScintillaPtrResult(QsciScintilla::SCI_GETCHARACTERPOINTER));
-    return decode(data + start, end - start);
+    return QString::fromUtf8(heldText() + start, end - start);
 }
 
 int Editor::selectionLength() const
@@ -176,7 +172,7 @@ void Editor::selectAll()
 
 bool Editor::find(const QString &text, int flags)
 {
-    const QByteArray needle = encode(text);
+    const QByteArray needle = text.toUtf8();
     if (needle.isEmpty())
         return false;
     const long length = m_area->SendScintilla(QsciScintilla::SCI_GETLENGTH);
@@ -205,76 +201,57 @@ void Editor::deleteForward()
 
 QByteArray Editor::bytes() const
 {
-    const auto data = static_cast<const char *>(
-        m_area->SendScintillaPtrResult(QsciScintilla::SCI_GETCHARACTERPOINTER));
-    return QByteArray(data, m_area->SendScintilla(QsciScintilla::SCI_GETLENGTH));
-}
-
-void Editor::setBytes(const QByteArray &bytes)
-{
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    load(buffer);
-}
-
-bool Editor::load(QIODevice &device)
-{
-    // The text goes into a new document, which replaces the current one only when the
-    // whole device could be read. Wrapping waits until the end: with it on, every
-    // appended line would be laid out at once.
-    const QsciDocument previous = m_area->document();
-    const long wrap = m_area->SendScintilla(QsciScintilla::SCI_GETWRAPMODE);
-    m_loading = true;
-    m_area->SendScintilla(QsciScintilla::SCI_SETWRAPMODE, 0UL);
-    m_area->setDocument(QsciDocument());
-    m_area->setLexer(m_lexer); // the colouring belongs to the document
-    m_area->SendScintilla(QsciScintilla::SCI_SETUNDOCOLLECTION, 0UL);
-    if (const qint64 size = device.size(); size > 0) {
-        // Room to grow, so that the first edits need not copy the whole text.
-        m_area->SendScintilla(QsciScintilla::SCI_ALLOCATE,
-                              static_cast<unsigned long>(size + size / 8 + 4096));
-    }
-    Utf8Check utf8;
-    QByteArray chunk(1 << 20, Qt::Uninitialized);
-    qint64 read;
-    while ((read = device.read(chunk.data(), chunk.size())) > 0) {
-        utf8.add(chunk.constData(), read);
-        m_area->SendScintilla(QsciScintilla::SCI_APPENDTEXT, static_cast<uintptr_t>(read),
-                              chunk.constData());
-    }
-    const bool complete = read == 0;
-    if (complete) {
-        m_area->setUtf8(utf8.isValid());
-        m_area->SendScintilla(QsciScintilla::SCI_SETUNDOCOLLECTION, 1UL);
-    } else {
-        m_area->setDocument(previous);
-    }
-    m_area->SendScintilla(QsciScintilla::SCI_SETWRAPMODE, wrap);
-    keepStrikeOut();
-    m_lastSelection = currentSelection();
-    m_loading = false;
-    return complete;
+    if (m_encoding == Encoding::Windows1252)
+        return toWindows1252(heldText(), heldLength());
+    return contents();
 }
 
 bool Editor::writeTo(QIODevice &device) const
 {
-    const auto data = static_cast<const char *>(
-        m_area->SendScintillaPtrResult(QsciScintilla::SCI_GETCHARACTERPOINTER));
-    const qint64 length = m_area->SendScintilla(QsciScintilla::SCI_GETLENGTH);
-    return device.write(data, length) == length;
+    if (m_encoding == Encoding::Windows1252) {
+        const QByteArray data = bytes();
+        return device.write(data) == data.size();
+    }
+    return device.write(heldText(), heldLength()) == heldLength();
+}
+
+void Editor::setBytes(const QByteArray &bytes)
+{
+    DocumentLoader loader;
+    loader.reserve(bytes.size());
+    loader.add(bytes.constData(), bytes.size());
+    adopt(loader);
+}
+
+void Editor::adopt(DocumentLoader &loader)
+{
+    m_encoding = loader.finish();
+    m_loading = true;
+    // With wrapping on, a new document is laid out whole at once; switched on again, the
+    // editor wraps it in the background.
+    const long wrap = m_area->SendScintilla(QsciScintilla::SCI_GETWRAPMODE);
+    m_area->SendScintilla(QsciScintilla::SCI_SETWRAPMODE, 0UL);
+    m_area->setDocument(loader.m_holder->document());
+    m_area->SendScintilla(QsciScintilla::SCI_SETWRAPMODE, wrap);
+    keepStrikeOut();
+    m_lastSelection = currentSelection();
+    m_loading = false;
+}
+
+QByteArray Editor::contents() const
+{
+    return QByteArray(heldText(), heldLength());
+}
+
+void Editor::setContents(const QByteArray &text, Encoding encoding)
+{
+    setBytes(text);
+    m_encoding = encoding;
 }
 
 QString Editor::text() const
 {
-    const auto data = static_cast<const char *>(
-        m_area->SendScintillaPtrResult(QsciScintilla::SCI_GETCHARACTERPOINTER));
-    return decode(data, m_area->SendScintilla(QsciScintilla::SCI_GETLENGTH));
-}
-
-bool Editor::isUtf8() const
-{
-    return m_area->isUtf8();
+    return QString::fromUtf8(heldText(), heldLength());
 }
 
 void Editor::setDisplayFont(const QFont &font)
@@ -335,14 +312,15 @@ void Editor::announceSelection()
     emit selectionChanged();
 }
 
-QByteArray Editor::encode(const QString &text) const
+const char *Editor::heldText() const
 {
-    return isUtf8() ? text.toUtf8() : text.toLatin1();
+    return static_cast<const char *>(
+        m_area->SendScintillaPtrResult(QsciScintilla::SCI_GETCHARACTERPOINTER));
 }
 
-QString Editor::decode(const char *data, long length) const
+long Editor::heldLength() const
 {
-    return isUtf8() ? QString::fromUtf8(data, length) : QString::fromLatin1(data, length);
+    return m_area->SendScintilla(QsciScintilla::SCI_GETLENGTH);
 }
 
 void Editor::keepStrikeOut()
@@ -359,64 +337,6 @@ void Editor::keepStrikeOut()
     m_area->SendScintilla(QsciScintilla::SCI_INDICATORFILLRANGE, 0UL, length);
 }
 
-void Utf8Check::add(const char *data, qsizetype size)
-{
-    const auto *p = reinterpret_cast<const unsigned char *>(data);
-    const auto *end = p + size;
-    while (p < end && m_valid) {
-        if (m_pending > 0) {
-            if ((*p & 0xC0) != 0x80) {
-                m_valid = false;
-                break;
-            }
-            m_code = (m_code << 6) | (*p++ & 0x3F);
-            if (--m_pending == 0) {
-                static const unsigned int smallest[] = {0, 0x80, 0x800, 0x10000};
-                m_valid = m_code >= smallest[m_length] && m_code <= 0x10FFFF
-                          && (m_code < 0xD800 || m_code > 0xDFFF);
-            }
-            continue;
-        }
-        if (end - p >= 8) {
-            quint64 chunk;
-            std::memcpy(&chunk, p, sizeof chunk);
-            if (!(chunk & 0x8080808080808080ULL)) {
-                p += 8;
-                continue;
-            }
-        }
-        const unsigned char lead = *p++;
-        if (lead < 0x80)
-            continue;
-        if ((lead & 0xE0) == 0xC0) {
-            m_length = 1;
-            m_code = lead & 0x1F;
-        } else if ((lead & 0xF0) == 0xE0) {
-            m_length = 2;
-            m_code = lead & 0x0F;
-        } else if ((lead & 0xF8) == 0xF0) {
-            m_length = 3;
-            m_code = lead & 0x07;
-        } else {
-            m_valid = false;
-            break;
-        }
-        m_pending = m_length;
-    }
-}
-
-bool Utf8Check::isValid() const
-{
-    return m_valid && m_pending == 0;
-}
-
-bool isValidUtf8(const char *data, qsizetype size)
-{
-    Utf8Check check;
-    check.add(data, size);
-    return check.isValid();
-}
-
 QString droppedFile(const QMimeData *data)
 {
     if (!data || !data->hasUrls())
@@ -426,4 +346,70 @@ QString droppedFile(const QMimeData *data)
             return url.toLocalFile();
     }
     return {};
+}
+
+DocumentLoader::DocumentLoader()
+    : m_holder(std::make_unique<QsciScintilla>())
+{
+    m_holder->setUtf8(true);
+    m_holder->setEolMode(QsciScintilla::EolUnix);
+    // The colouring's settings belong to the document; made while it is empty, they cost
+    // nothing, and the editor colours only what it shows.
+    m_holder->setLexer(new QsciLexerHTML(m_holder.get()));
+    m_holder->SendScintilla(QsciScintilla::SCI_SETMODEVENTMASK, 0UL);
+    m_holder->SendScintilla(QsciScintilla::SCI_SETUNDOCOLLECTION, 0UL);
+}
+
+DocumentLoader::~DocumentLoader() = default;
+
+void DocumentLoader::reserve(qint64 size)
+{
+    // Room to grow, so that the first edits need not copy the whole text.
+    if (size > 0) {
+        m_holder->SendScintilla(QsciScintilla::SCI_ALLOCATE,
+                                static_cast<unsigned long>(size + size / 8 + 4096));
+    }
+}
+
+void DocumentLoader::add(const char *data, qsizetype size)
+{
+    m_read += size;
+    if (m_encoding == Encoding::Utf8) {
+        const bool heldAscii = m_utf8.isAscii();
+        m_utf8.add(data, size);
+        if (!m_utf8.hasFailed()) {
+            m_holder->SendScintilla(QsciScintilla::SCI_APPENDTEXT, static_cast<uintptr_t>(size),
+                                    data);
+            return;
+        }
+        holdAsWindows1252(heldAscii);
+    }
+    QByteArray text;
+    appendFromWindows1252(text, data, size);
+    m_holder->SendScintilla(QsciScintilla::SCI_APPENDTEXT,
+                            static_cast<uintptr_t>(text.size()), text.constData());
+}
+
+void DocumentLoader::holdAsWindows1252(bool heldAscii)
+{
+    m_encoding = Encoding::Windows1252;
+    if (heldAscii)
+        return; // plain ASCII reads the same either way
+    const auto held = static_cast<const char *>(
+        m_holder->SendScintillaPtrResult(QsciScintilla::SCI_GETCHARACTERPOINTER));
+    QByteArray text;
+    appendFromWindows1252(text, held, m_holder->SendScintilla(QsciScintilla::SCI_GETLENGTH));
+    m_holder->SendScintilla(QsciScintilla::SCI_CLEARALL);
+    m_holder->SendScintilla(QsciScintilla::SCI_APPENDTEXT,
+                            static_cast<uintptr_t>(text.size()), text.constData());
+}
+
+Encoding DocumentLoader::finish()
+{
+    if (m_encoding == Encoding::Utf8 && !m_utf8.isValid())
+        holdAsWindows1252(false); // the file ends inside a character
+    m_holder->SendScintilla(QsciScintilla::SCI_SETUNDOCOLLECTION, 1UL);
+    m_holder->SendScintilla(QsciScintilla::SCI_EMPTYUNDOBUFFER);
+    m_holder->SendScintilla(QsciScintilla::SCI_SETSAVEPOINT);
+    return m_encoding;
 }

@@ -1,17 +1,44 @@
 #pragma once
 
+#include "encoding.h"
+
 #include <QByteArray>
 #include <QFont>
 #include <QKeySequence>
 #include <QList>
 #include <QWidget>
 
+#include <memory>
 #include <utility>
 
 class QIODevice;
 class QMimeData;
 class QsciLexerHTML;
+class QsciScintilla;
 class TextArea;
+
+// A new document filled from a file's bytes piece by piece, away from the screen: the
+// shown document stays as it is until Editor::adopt() takes this one over.
+class DocumentLoader
+{
+public:
+    DocumentLoader();
+    ~DocumentLoader();
+
+    void reserve(qint64 size);
+    void add(const char *data, qsizetype size);
+    qint64 bytesRead() const { return m_read; }
+
+private:
+    friend class Editor;
+    void holdAsWindows1252(bool heldAscii);
+    Encoding finish();
+
+    std::unique_ptr<QsciScintilla> m_holder;
+    Utf8Check m_utf8;
+    Encoding m_encoding = Encoding::Utf8;
+    qint64 m_read = 0;
+};
 
 // The document editor (RichText1): the only class that talks to QScintilla. It holds
 // the document's bytes unchanged and offers the few operations the program uses.
@@ -35,14 +62,17 @@ public:
     bool find(const QString &text, int flags);
     void deleteForward(); // the selection, or the character after the caret
 
+    // The document as its file holds it: what Save writes.
     QByteArray bytes() const;
-    // A new document with no undo history. load() reads the device to its end and
-    // keeps the current document when it cannot.
-    void setBytes(const QByteArray &bytes);
-    bool load(QIODevice &device);
     bool writeTo(QIODevice &device) const;
+    // A new document with no undo history, from a file's bytes.
+    void setBytes(const QByteArray &bytes);
+    void adopt(DocumentLoader &loader);
+    // The text as the editor holds it (UTF-8), and a new document from such text.
+    QByteArray contents() const;
+    void setContents(const QByteArray &text, Encoding encoding);
+    Encoding encoding() const { return m_encoding; }
     QString text() const;
-    bool isUtf8() const;
 
     void setDisplayFont(const QFont &font);
     QFont displayFont() const;
@@ -65,8 +95,8 @@ private:
     Selection currentSelection() const;
     void noticeSelection();
     void announceSelection();
-    QByteArray encode(const QString &text) const;
-    QString decode(const char *data, long length) const;
+    const char *heldText() const;
+    long heldLength() const;
     // Strikethrough is an indicator, so text added later must be covered again.
     void keepStrikeOut();
 
@@ -74,23 +104,9 @@ private:
     QsciLexerHTML *m_lexer;
     QFont m_font;
     Selection m_lastSelection{0, 0};
+    Encoding m_encoding = Encoding::Utf8;
     bool m_loading = false;
 };
 
-// Tells whether bytes handed over piece by piece are valid UTF-8.
-class Utf8Check
-{
-public:
-    void add(const char *data, qsizetype size);
-    bool isValid() const;
-
-private:
-    bool m_valid = true;
-    int m_pending = 0; // continuation bytes still expected
-    int m_length = 0;
-    unsigned int m_code = 0;
-};
-
-bool isValidUtf8(const char *data, qsizetype size);
 // The first local file among dragged data; empty when it brings none.
 QString droppedFile(const QMimeData *data);

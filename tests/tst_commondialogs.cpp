@@ -1,3 +1,4 @@
+#include "support/modal.h"
 #include "support/program.h"
 
 #include "app/qtcommondialogs.h"
@@ -11,26 +12,8 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
-
-#include <functional>
 
 namespace {
-// Runs look() on the modal dialog of type T as soon as it is up; look() closes it.
-template<class T>
-void whenShown(std::function<void(T *)> look)
-{
-    auto poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, [poll, look] {
-        if (auto dialog = qobject_cast<T *>(QApplication::activeModalWidget())) {
-            poll->stop();
-            poll->deleteLater();
-            look(dialog);
-        }
-    });
-    poll->start(10);
-}
-
 const FileRequest saveRequest{"Save HTML document As...",
                               "HTML files (*.htm)|*.htm|Template (*.tlp)|*.tlp", "htm",
                               "Untitled.htm"};
@@ -48,6 +31,8 @@ private slots:
     void questionDefaultsToYes();
     void saveAsShowsItsSettingsAndCancelIsCancel();
     void saveAsReturnsTheChosenPath();
+    void blankNameSavesNothing_data();
+    void blankNameSavesNothing();
     void colourAndFontCancel();
 };
 
@@ -120,6 +105,33 @@ void TestCommonDialogs::saveAsReturnsTheChosenPath()
     const std::optional<QString> path = dialogs.saveFileAs(saveRequest);
     QVERIFY(path);
     QCOMPARE(*path, QDir::toNativeSeparators(dir.filePath("page.htm")));
+}
+
+void TestCommonDialogs::blankNameSavesNothing_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("a blank") << " ";
+    QTest::newRow("a blank with the suffix") << " .htm";
+}
+
+// The dialog adds its default suffix to what was typed; the name is still blank.
+void TestCommonDialogs::blankNameSavesNothing()
+{
+    QFETCH(QString, typed);
+    QTemporaryDir dir;
+    QtCommonDialogs dialogs;
+    FakeWorld world;
+    Form1 form(dialogs, world);
+    form.editor().setBytes("text");
+    whenShown<QFileDialog>([&](QFileDialog *dialog) {
+        dialog->setDirectory(dir.path());
+        dialog->findChild<QLineEdit *>("fileNameEdit")->setText(typed);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    form.trigger("mnusaveas");
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+    QVERIFY(form.document().untitled);
+    QCOMPARE(form.windowTitle(), QString("Quillet 2.0 - Untitled.htm"));
 }
 
 void TestCommonDialogs::colourAndFontCancel()

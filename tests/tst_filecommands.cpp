@@ -1,9 +1,19 @@
+#include "support/modal.h"
 #include "support/program.h"
+#include "support/reasons.h"
 
 #include "app/commands/filecommands.h"
+#include "app/commands/filereader.h"
 
+#include <QClipboard>
 #include <QFile>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QTemporaryDir>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 using Answer = CommonDialogs::Answer;
 
@@ -57,6 +67,11 @@ private slots:
     void hundredMegabyteRoundTrip();
     void failedReadKeepsDocument_data();
     void failedReadKeepsDocument();
+    void fileOverTheLimitIsNotRead();
+    void cancelledSlowReadKeepsDocument();
+    void windows1252PageShowsItsCharacters();
+    void newCharactersInWindows1252Page_data();
+    void newCharactersInWindows1252Page();
     void failedWriteKeepsDocumentAndDisk();
     void printSendsWholeText();
     void printWithoutPrinterSaysSo();
@@ -260,7 +275,8 @@ void TestFileCommands::saveAsBlankNameWritesNothing()
     QTemporaryDir dir;
     Program program;
     program.type("abc");
-    program.dialogs.saveAnswers << QString(" ") << dir.filePath(" ");
+    program.dialogs.saveAnswers << QString(" ") << dir.filePath(" ") << dir.filePath(" .htm");
+    program.trigger("mnusaveas");
     program.trigger("mnusaveas");
     program.trigger("mnusaveas");
     QVERIFY(program.form.document().untitled);
@@ -379,26 +395,140 @@ void TestFileCommands::hundredMegabyteRoundTrip()
 void TestFileCommands::failedReadKeepsDocument_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::newRow("missing file") << "missing.htm";
-    QTest::newRow("a folder") << "folder";
+    QTest::addColumn<QString>("reason");
+    QTest::addColumn<bool>("dropped");
+    QTest::newRow("missing file") << "missing.htm" << missingFileReason() << true;
+    QTest::newRow("a folder") << "folder" << "It is a folder, not a file." << false;
+#ifdef Q_OS_UNIX
+    QTest::newRow("a pipe") << "pipe" << "It is a pipe, not a file." << false;
+    QTest::newRow("a device") << "/dev/zero" << "It is a device, not a file." << true;
+#endif
 }
 
+// Opened from the menu or dropped on the window.
 void TestFileCommands::failedReadKeepsDocument()
 {
     QFETCH(QString, name);
+    QFETCH(QString, reason);
+    QFETCH(bool, dropped);
     QTemporaryDir dir;
     QDir(dir.path()).mkdir("folder");
+#ifdef Q_OS_UNIX
+    QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath("pipe")).constData(), 0600), 0);
+#endif
     const QString path = dir.filePath("doc.htm");
+    const QString failing = QDir(dir.path()).filePath(name);
     writeFile(path, "current");
     Program program;
-    program.dialogs.openAnswers << path << dir.filePath(name);
+    program.dialogs.openAnswers << path << failing;
     program.trigger("mnuopen");
-    program.trigger("mnuopen");
-    QCOMPARE(program.dialogs.messages.size(), 1);
-    QVERIFY(program.dialogs.messages[0].contains(name));
+    if (dropped)
+        program.form.fileCommands().open(failing);
+    else
+        program.trigger("mnuopen");
+    QCOMPARE(program.dialogs.messages,
+             QStringList("Quillet could not open " + QDir::toNativeSeparators(failing) + ".\r"
+                         + reason));
     QCOMPARE(program.bytes(), QByteArray("current"));
     QCOMPARE(program.form.document().fileName, path);
     QCOMPARE(program.form.windowTitle(), "Quillet 2.0 - " + path);
+}
+
+void TestFileCommands::fileOverTheLimitIsNotRead()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("huge.htm");
+    QFile huge(path);
+    QVERIFY(huge.open(QIODevice::WriteOnly));
+    QVERIFY(huge.resize(FileReader::sizeLimit() + 1)); // sparse: no disk taken
+    huge.close();
+    Program program;
+    program.editor().setBytes("current");
+    program.dialogs.openAnswers << path;
+    program.trigger("mnuopen");
+    const qint64 limit = FileReader::sizeLimit() / (1024 * 1024);
+    QCOMPARE(program.dialogs.messages,
+             QStringList(QString("Quillet opens files up to %1 MB; %2 has %3 MB.")
+                             .arg(limit)
+                             .arg(QDir::toNativeSeparators(path))
+                             .arg(limit + 1)));
+    QCOMPARE(program.bytes(), QByteArray("current"));
+    QVERIFY(program.form.document().untitled);
+}
+
+void TestFileCommands::cancelledSlowReadKeepsDocument()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("slow.htm");
+    writeFile(path, QByteArray(3 * 1024 * 1024, 'x'));
+    Program program;
+    program.show();
+    program.type("abc");
+    program.key(Qt::Key_Left);
+    program.form.fileCommands().setProgressDelay(0);
+    QString label;
+    onShow<QProgressDialog>([&](QProgressDialog *progress) {
+        label = progress->labelText();
+        auto cancel = progress->findChild<QPushButton *>();
+        QMetaObject::invokeMethod(cancel, &QPushButton::click, Qt::QueuedConnection);
+    });
+    QVERIFY(!program.form.fileCommands().load(path));
+    QCOMPARE(label, "Opening " + QDir::toNativeSeparators(path) + "...");
+    QCOMPARE(program.bytes(), QByteArray("abc"));
+    QVERIFY(program.form.document().untitled);
+    QVERIFY(program.dialogs.messages.isEmpty());
+    program.type("d");
+    QCOMPARE(program.bytes(), QByteArray("abdc"));
+}
+
+void TestFileCommands::windows1252PageShowsItsCharacters()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("legacy.htm");
+    writeFile(path, "\x93" "Caf\xe9\x94 \x80 5\x96" "6 \x99 \x81\x8d\x8f\x90\x9d");
+    Program program;
+    program.dialogs.openAnswers << path;
+    program.trigger("mnuopen");
+    QCOMPARE(program.editor().text(), QString::fromUtf8("\u201cCaf\u00e9\u201d \u20ac 5\u2013"
+                                                        "6 \u2122 \u0081\u008d\u008f\u0090\u009d"));
+    program.editor().selectAll();
+    program.trigger("mnucopy");
+    QCOMPARE(QGuiApplication::clipboard()->text(), program.editor().text());
+}
+
+void TestFileCommands::newCharactersInWindows1252Page_data()
+{
+    QTest::addColumn<bool>("pasted");
+    QTest::addColumn<QString>("added");
+    QTest::addColumn<QByteArray>("saved");
+    QTest::newRow("typed") << false << QString::fromUtf8("\u20ac\u201cx\u201d \u4e2d")
+                           << QByteArray("caf\xe9 \x80\x93x\x94 &#20013;");
+    QTest::newRow("pasted") << true << QString::fromUtf8("\u201cx\u201d \u4e2d\U0001F600")
+                            << QByteArray("caf\xe9 \x93x\x94 &#20013;&#128512;");
+}
+
+// Windows-1252 holds the euro sign and the quotes; the rest becomes character references.
+void TestFileCommands::newCharactersInWindows1252Page()
+{
+    QFETCH(bool, pasted);
+    QFETCH(QString, added);
+    QFETCH(QByteArray, saved);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("legacy.htm");
+    writeFile(path, "caf\xe9 ");
+    Program program;
+    program.show();
+    program.dialogs.openAnswers << path;
+    program.trigger("mnuopen");
+    program.key(Qt::Key_End);
+    if (pasted) {
+        QGuiApplication::clipboard()->setText(added);
+        program.trigger("mnupastefrom");
+    } else {
+        program.type(added);
+    }
+    program.trigger("mnusave");
+    QCOMPARE(readFile(path), saved);
 }
 
 void TestFileCommands::failedWriteKeepsDocumentAndDisk()

@@ -211,9 +211,10 @@ void TestFind::findWorksInWindows1252Documents()
     program.editor().setBytes("caf\xe9 and more caf\xe9");
     findNext(program, QString::fromUtf8("caf\u00e9"));
     QCOMPARE(selection(program).start, 0);
-    QCOMPARE(selection(program).end, 4);
+    QCOMPARE(program.editor().selectedText(), QString::fromUtf8("caf\u00e9"));
     program.click("findnext", "Find");
-    QCOMPARE(selection(program).start, 14);
+    QVERIFY(selection(program).start > 0);
+    QCOMPARE(program.editor().selectedText(), QString::fromUtf8("caf\u00e9"));
 }
 
 QTEST_MAIN(TestFind)

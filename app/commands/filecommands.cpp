@@ -1,5 +1,7 @@
 #include "filecommands.h"
 
+#include "filereader.h"
+
 #include "app/commondialogs.h"
 #include "app/editor.h"
 #include "app/form1.h"
@@ -27,6 +29,14 @@ bool isReadOnly(const QString &path)
     const QFileInfo file(path);
     return !file.isWritable() || !(file.permissions() & QFileDevice::WriteOwner)
            || !QFileInfo(file.absolutePath()).isWritable();
+}
+// A name of nothing but blanks, as typed or with the dialog's default suffix added.
+bool isBlankName(const QString &path)
+{
+    QString name = QFileInfo(path).fileName();
+    if (name.endsWith(QLatin1Char('.') + defaultSuffix))
+        name.chop(defaultSuffix.size() + 1);
+    return name.trimmed().isEmpty();
 }
 } // namespace
 
@@ -81,8 +91,7 @@ bool FileCommands::saveAs()
     const FileRequest request{QStringLiteral("Save HTML document As..."), saveFilter,
                               defaultSuffix, m_form.document().fileName};
     const std::optional<QString> path = m_form.dialogs().saveFileAs(request);
-    const auto blank = QStringLiteral(" ");
-    if (!path || path->isEmpty() || *path == blank || QFileInfo(*path).fileName() == blank)
+    if (!path || isBlankName(*path))
         return false;
     if (!write(*path))
         return false;
@@ -125,12 +134,18 @@ bool FileCommands::mayClose()
 
 bool FileCommands::load(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || !m_form.editor().load(file)) {
-        m_form.dialogs().message(QStringLiteral("Quillet could not open %1.\r%2")
-                                     .arg(QDir::toNativeSeparators(path), file.errorString()));
+    DocumentLoader loader;
+    FileReader reader(&m_form, m_progressDelay);
+    switch (reader.read(path, loader)) {
+    case FileReader::Outcome::Failed:
+        m_form.dialogs().message(reader.failure());
         return false;
+    case FileReader::Outcome::Cancelled:
+        return false;
+    case FileReader::Outcome::Read:
+        break;
     }
+    m_form.editor().adopt(loader);
     m_form.setDocumentFile(path, false);
     return true;
 }

@@ -28,10 +28,13 @@ public:
     bool askToSave(const QString &question);
     bool mayClose();
     // Reads the whole file, then makes it the document; tells the user when it can't.
+    // A read that takes longer than the delay shows its progress and can be cancelled.
     bool load(const QString &path);
+    void setProgressDelay(int milliseconds) { m_progressDelay = milliseconds; }
 
 private:
     bool write(const QString &path);
 
     Form1 &m_form;
+    int m_progressDelay = 500;
 };

@@ -1,6 +1,8 @@
 #include "program.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
 
 namespace {
 QtMessageHandler testLogger = nullptr;
@@ -46,7 +48,19 @@ void Program::trigger(const QString &actionName)
 
 void Program::type(const QString &text)
 {
-    QTest::keyClicks(textArea(), text);
+    // QTest types ASCII only; other characters come as a keyboard layout sends them.
+    for (int i = 0; i < text.size(); ++i) {
+        if (text[i].unicode() < 0x80) {
+            QTest::keyClick(textArea(), text[i].toLatin1());
+            continue;
+        }
+        const QString character = text.mid(i, text[i].isHighSurrogate() ? 2 : 1);
+        i += int(character.size()) - 1;
+        for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+            QKeyEvent event(type, Qt::Key_unknown, Qt::NoModifier, character);
+            QApplication::sendEvent(textArea(), &event);
+        }
+    }
 }
 
 void Program::key(int key, Qt::KeyboardModifiers modifiers)
