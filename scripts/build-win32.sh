@@ -38,18 +38,29 @@ cmake --build "$build" -j"$jobs"
 # The program beside the DLLs it loads, and the plugins Qt looks for beside it.
 folder="$build/Quillet"
 rm -rf "$folder" "$build/quillet-2.0-win32.zip"
-mkdir -p "$folder"/platforms "$folder"/styles "$folder"/imageformats "$folder"/printsupport
+mkdir -p "$folder"
 cp "$build/quillet.exe" "$folder/"
 i686-w64-mingw32-strip "$folder/quillet.exe"
-for dll in Qt5Core Qt5Gui Qt5Widgets Qt5PrintSupport qscintilla2_qt5 \
-    libstdc++-6 libgcc_s_dw2-1 libwinpthread-1; do
-    cp "$qt/bin/$dll.dll" "$folder/"
+for plugin in platforms/qwindows styles/qwindowsvistastyle printsupport/windowsprintersupport \
+    imageformats/qgif imageformats/qico imageformats/qjpeg; do
+    mkdir -p "$folder/$(dirname $plugin)"
+    cp "$qt/plugins/$plugin.dll" "$folder/$plugin.dll"
+done
+# Every DLL these load from Qt's folder (Qt, QScintilla, HTML Tidy, the compiler's
+# runtime), and what those load in turn; the rest is Windows' own.
+copy_imports() {
+    local dll
+    for dll in $(i686-w64-mingw32-objdump -p "$1" | sed -n 's/^\s*DLL Name: //p'); do
+        if [ -f "$qt/bin/$dll" ] && [ ! -f "$folder/$dll" ]; then
+            cp "$qt/bin/$dll" "$folder/"
+            copy_imports "$folder/$dll"
+        fi
+    done
+}
+for binary in "$folder"/quillet.exe "$folder"/*/*.dll; do
+    copy_imports "$binary"
 done
 i686-w64-mingw32-strip --strip-unneeded "$folder"/lib*.dll
-cp "$qt/plugins/platforms/qwindows.dll" "$folder/platforms/"
-cp "$qt/plugins/styles/qwindowsvistastyle.dll" "$folder/styles/"
-cp "$qt/plugins/imageformats/"*.dll "$folder/imageformats/"
-cp "$qt/plugins/printsupport/windowsprintersupport.dll" "$folder/printsupport/"
 (cd "$build" && zip -qr quillet-2.0-win32.zip Quillet)
 echo "Built $folder and $build/quillet-2.0-win32.zip"
 
