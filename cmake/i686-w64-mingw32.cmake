@@ -17,3 +17,6 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 set(CMAKE_CROSSCOMPILING_EMULATOR wine)
+# pkg-config answers for the Windows libraries beside Qt (HTML Tidy), never for Linux's.
+set(ENV{PKG_CONFIG_LIBDIR} ${QUILLET_WIN32_QT}/lib/pkgconfig)
+set(ENV{PKG_CONFIG_PATH} "")

@@ -29,6 +29,17 @@ QString joinPath(const QString &folder, const QString &name)
     return path + name;
 }
 
+QString driveOf(const QString &folder, const QStringList &drives)
+{
+    QString found;
+    for (const QString &root : drives) {
+        const QString prefix = root.endsWith(QLatin1Char('/')) ? root : root + QLatin1Char('/');
+        if ((folder == root || folder.startsWith(prefix)) && root.size() > found.size())
+            found = root;
+    }
+    return found;
+}
+
 namespace {
 // Drive letters on Windows; elsewhere the roots of the mounted volumes, "/" first.
 QStringList driveRoots()
@@ -49,18 +60,6 @@ bool isReadableFolder(const QString &path)
 {
     const QFileInfo info(path);
     return info.isDir() && info.isReadable();
-}
-
-// The drive a folder lies on: the longest root that leads to it.
-QString driveOf(const QString &folder, const QStringList &drives)
-{
-    QString found;
-    for (const QString &root : drives) {
-        const QString prefix = root.endsWith(QLatin1Char('/')) ? root : root + QLatin1Char('/');
-        if ((folder == root || folder.startsWith(prefix)) && root.size() > found.size())
-            found = root;
-    }
-    return found;
 }
 
 // The folder and the folders above it up to the drive's root, the root first.

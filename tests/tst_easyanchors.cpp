@@ -27,6 +27,8 @@ private slots:
     void cleanup();
     void joinPath_data();
     void joinPath();
+    void driveOf_data();
+    void driveOf();
     void firstShow();
     void fileClickFillsLinkText();
     void linkText_data();
@@ -152,6 +154,32 @@ void TestEasyAnchors::joinPath()
     QFETCH(QString, name);
     QFETCH(QString, expected);
     QCOMPARE(::joinPath(folder, name), QDir::toNativeSeparators(expected));
+}
+
+// Both systems' drives, worked out on either.
+void TestEasyAnchors::driveOf_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QStringList>("drives");
+    QTest::addColumn<QString>("expected");
+
+    const QStringList letters{"A:/", "C:/", "D:/"};
+    const QStringList volumes{"/", "/media/ann/stick", "/media/ann/stick2"};
+    QTest::newRow("Windows folder") << "C:/Users/ann/site" << letters << "C:/";
+    QTest::newRow("Windows drive root") << "D:/" << letters << "D:/";
+    QTest::newRow("Windows, no such drive") << "E:/web" << letters << "";
+    QTest::newRow("Linux folder") << "/home/ann/site" << volumes << "/";
+    QTest::newRow("Linux volume") << "/media/ann/stick/site" << volumes << "/media/ann/stick";
+    QTest::newRow("Linux volume, longer name") << "/media/ann/stick2" << volumes
+                                               << "/media/ann/stick2";
+}
+
+void TestEasyAnchors::driveOf()
+{
+    QFETCH(QString, folder);
+    QFETCH(QStringList, drives);
+    QFETCH(QString, expected);
+    QCOMPARE(::driveOf(folder, drives), expected);
 }
 
 void TestEasyAnchors::firstShow()
