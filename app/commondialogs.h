@@ -68,5 +68,7 @@ public:
     // Message boxes carry the program's name as their caption; a carriage return in
     // the text starts a new line.
     virtual Answer askYesNoCancel(const QString &text) = 0;
+    // Yes or No; Escape and the close button answer No.
+    virtual Answer askYesNo(const QString &text, Answer defaultAnswer) = 0;
     virtual void message(const QString &text) = 0;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "filestamp.h"
+
 #include <QString>
 
 inline const QString untitledName = QStringLiteral("Untitled.htm");
@@ -10,4 +12,5 @@ struct Document
     QString fileName = untitledName;
     bool untitled = true;
     bool changed = false; // typed in or selection moved since start-up; never cleared
+    FileStamp stamp;      // the file as the document last read or wrote it
 };

@@ -137,6 +137,8 @@ Editor::Editor(QWidget *parent)
         if (!m_loading)
             emit textEdited();
     });
+    connect(m_area, &QsciScintilla::modificationChanged, this,
+            [this] { emit modifiedChanged(isModified()); });
 }
 
 void Editor::putSelectedText(const QString &text)
@@ -236,11 +238,25 @@ void Editor::adopt(DocumentLoader &loader)
     keepStrikeOut();
     m_lastSelection = currentSelection();
     m_loading = false;
+    setSavePoint();
 }
 
 QByteArray Editor::contents() const
 {
-    return QByteArray(heldText(), heldLength());
+    QByteArray copy;
+    copyContents(copy);
+    return copy;
+}
+
+void Editor::copyContents(QByteArray &buffer) const
+{
+    // Copied by range, which reads round the gap where the editor makes its changes: the
+    // whole text as one pointer would move the text behind the gap to close it, and the
+    // next keystroke would move it back.
+    const long length = heldLength();
+    buffer.resize(length); // with room for the closing NUL
+    if (length > 0)
+        m_area->SendScintilla(QsciScintilla::SCI_GETTEXTRANGE, 0L, length, buffer.data());
 }
 
 void Editor::setContents(const QByteArray &text, Encoding encoding)
@@ -252,6 +268,24 @@ void Editor::setContents(const QByteArray &text, Encoding encoding)
 QString Editor::text() const
 {
     return QString::fromUtf8(heldText(), heldLength());
+}
+
+bool Editor::isModified() const
+{
+    return m_unsaved || m_area->SendScintilla(QsciScintilla::SCI_GETMODIFY) != 0;
+}
+
+void Editor::setSavePoint()
+{
+    m_unsaved = false;
+    // Scintilla tells the save point even when it is already there.
+    m_area->SendScintilla(QsciScintilla::SCI_SETSAVEPOINT);
+}
+
+void Editor::markUnsaved()
+{
+    m_unsaved = true;
+    emit modifiedChanged(true);
 }
 
 void Editor::setDisplayFont(const QFont &font)

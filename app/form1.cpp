@@ -5,6 +5,7 @@
 #include "editor.h"
 #include "mainmenus.h"
 #include "outsideworld.h"
+#include "recovery.h"
 
 #include "dialogs/common/twips.h"
 #include "insert/commandtable.h"
@@ -29,6 +30,7 @@ Form1::Form1(CommonDialogs &dialogs, OutsideWorld &world, QWidget *parent)
     , m_world(world)
     , RichText1(new Editor)
     , m_fileCommands(std::make_unique<FileCommands>(*this))
+    , m_recovery(std::make_unique<Recovery>(*this))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(programTitle);
@@ -97,6 +99,7 @@ void Form1::showWindow(const QString &name)
 
 void Form1::endProgram()
 {
+    m_recovery->discard();
     m_world.endProgram();
 }
 

@@ -16,6 +16,7 @@ class QMenu;
 class QStatusBar;
 class QTabWidget;
 class QToolBar;
+class Recovery;
 
 // The main window: the editor, its menus, toolbar, tab strip and status bar, the
 // document state, and the one way text gets into the document (insertAtCaret).
@@ -33,16 +34,20 @@ public:
 
     const Document &document() const { return m_document; }
     void setDocumentFile(const QString &fileName, bool untitled);
+    void setFileStamp(const FileStamp &stamp) { m_document.stamp = stamp; }
+    void markChanged();
 
     Editor &editor() { return *RichText1; }
     CommonDialogs &dialogs() { return Dlog1; }
     OutsideWorld &world() { return m_world; }
     FileCommands &fileCommands() { return *m_fileCommands; }
+    Recovery &recovery() { return *m_recovery; }
 
     // Runs a menu item's handler, as choosing it would.
     void trigger(const QString &actionName);
     // Shows a secondary window, creating it on first use; an open one comes to the front.
     void showWindow(const QString &name);
+    // Ends the program in order: the text kept for a crash goes too.
     void endProgram();
 
 protected:
@@ -56,7 +61,6 @@ private:
     void createToolBar();
     void createTabStrip();
     void createStatusBar();
-    void markChanged();
     void openDropped(const QString &file);
 
     CommonDialogs &Dlog1;
@@ -68,5 +72,6 @@ private:
     QStatusBar *Bar1 = nullptr;
     QMenu *m_insertMenu = nullptr;
     std::unique_ptr<FileCommands> m_fileCommands;
+    std::unique_ptr<Recovery> m_recovery;
     std::map<QString, QWidget *> m_windows;
 };

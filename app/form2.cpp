@@ -5,6 +5,7 @@
 #include "form1.h"
 #include "outsideworld.h"
 #include "qtcommondialogs.h"
+#include "recovery.h"
 
 #include "dialogs/common/twips.h"
 
@@ -76,7 +77,12 @@ Form2::Form2(CommonDialogs &dialogs, OutsideWorld &world, QWidget *parent)
     auto Command3 = new QPushButton(QStringLiteral("L&eave"));
     Command3->setObjectName(QStringLiteral("Command3"));
     connect(Command2, &QPushButton::clicked, this, &Form2::goOn);
-    connect(Command3, &QPushButton::clicked, this, [this] { m_world.endProgram(); });
+    connect(Command3, &QPushButton::clicked, this, [this] {
+        if (m_main)
+            m_main->endProgram();
+        else
+            m_world.endProgram();
+    });
 
     auto buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -98,7 +104,9 @@ void Form2::goOn()
     m_main->show();
     m_main->activateWindow();
     hide();
-    // Loaded once the main window is up, so that a failure is told over it.
+    // Asked once the main window is up, so that the questions stand over it; a restored
+    // text is then guarded by Open's question like any other.
+    m_main->recovery().offerLeftBehind();
     if (!m_startFile.isEmpty())
-        m_main->fileCommands().load(std::exchange(m_startFile, {}));
+        m_main->fileCommands().open(std::exchange(m_startFile, {}));
 }

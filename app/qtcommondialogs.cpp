@@ -23,6 +23,25 @@ QString shownLines(QString text)
     return text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
 }
 
+namespace {
+CommonDialogs::Answer ask(const QString &text, QMessageBox::StandardButtons buttons,
+                          CommonDialogs::Answer defaultAnswer)
+{
+    using Answer = CommonDialogs::Answer;
+    QMessageBox box(QMessageBox::NoIcon, programName, shownLines(text), buttons,
+                    QApplication::activeWindow());
+    box.setDefaultButton(defaultAnswer == Answer::Yes ? QMessageBox::Yes : QMessageBox::No);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
+}
+} // namespace
+
 QtCommonDialogs::QtCommonDialogs() = default;
 
 QtCommonDialogs::~QtCommonDialogs()
@@ -85,18 +104,12 @@ void QtCommonDialogs::showHelp(int context)
 
 CommonDialogs::Answer QtCommonDialogs::askYesNoCancel(const QString &text)
 {
-    QMessageBox box(QMessageBox::NoIcon, programName, shownLines(text),
-                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                    QApplication::activeWindow());
-    box.setDefaultButton(QMessageBox::Yes);
-    switch (box.exec()) {
-    case QMessageBox::Yes:
-        return Answer::Yes;
-    case QMessageBox::No:
-        return Answer::No;
-    default:
-        return Answer::Cancel;
-    }
+    return ask(text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, Answer::Yes);
+}
+
+CommonDialogs::Answer QtCommonDialogs::askYesNo(const QString &text, Answer defaultAnswer)
+{
+    return ask(text, QMessageBox::Yes | QMessageBox::No, defaultAnswer);
 }
 
 void QtCommonDialogs::message(const QString &text)

@@ -27,6 +27,7 @@ public:
     std::optional<QColor> chooseColor() override;
     void showHelp(int context) override;
     Answer askYesNoCancel(const QString &text) override;
+    Answer askYesNo(const QString &text, Answer defaultAnswer) override;
     void message(const QString &text) override;
 
 private:

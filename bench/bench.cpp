@@ -6,6 +6,7 @@
 #include "app/form2.h"
 #include "app/outsideworld.h"
 #include "app/qtcommondialogs.h"
+#include "recoverybench.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -132,5 +133,6 @@ int main(int argc, char *argv[])
                 "(median %.3f ms with repaint) | peak memory %ld MB\n",
                 megabytes, read, open, open / read, save, firstInsert, inserts[10],
                 inserts.last(), repaints[10], peakMegabytes());
+    benchRecovery(form);
     return 0;
 }

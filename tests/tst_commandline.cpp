@@ -3,12 +3,10 @@
 #include "support/reasons.h"
 
 #include "app/commandline.h"
-#include "app/form2.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
-#include <QPushButton>
 #include <QTemporaryDir>
 
 // Starting Quillet with arguments: the program itself for what it prints, the intro
@@ -46,29 +44,6 @@ Run runQuillet(const QStringList &arguments)
     return run;
 }
 
-// The intro window as main() sets it up for these arguments, with the fake dialogs.
-struct Intro
-{
-    explicit Intro(const QStringList &arguments)
-    {
-        initResources();
-        form.setStartFile(readCommandLine(arguments).file);
-        form.show();
-    }
-
-    void goOn()
-    {
-        auto button = form.findChild<QPushButton *>(QStringLiteral("Command2"));
-        QVERIFY(button);
-        QCOMPARE(button->text(), QStringLiteral("&Go on"));
-        button->click();
-        QCoreApplication::processEvents();
-    }
-
-    FakeCommonDialogs dialogs;
-    FakeWorld world;
-    Form2 form{dialogs, world};
-};
 } // namespace
 
 class TestCommandLine : public QObject
@@ -158,7 +133,7 @@ void TestCommandLine::goOnOpensTheFileGiven()
     // A name relative to the folder the program was started in.
     const QString startFolder = QDir::currentPath();
     QDir::setCurrent(dir.path());
-    Intro intro({QStringLiteral("quillet"), QStringLiteral("page.htm")});
+    Intro intro(readCommandLine({QStringLiteral("quillet"), QStringLiteral("page.htm")}).file);
     QDir::setCurrent(startFolder);
 
     intro.goOn();
@@ -192,7 +167,7 @@ void TestCommandLine::unreadableFileLeavesUntitledDocument()
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.htm")));
     const QString path = dir.filePath(name);
 
-    Intro intro({QStringLiteral("quillet"), path});
+    Intro intro(readCommandLine({QStringLiteral("quillet"), path}).file);
     intro.goOn();
     Form1 *main = intro.form.mainWindow();
     QVERIFY(main);
@@ -207,7 +182,7 @@ void TestCommandLine::unreadableFileLeavesUntitledDocument()
 
 void TestCommandLine::noFileGivesUntitledDocument()
 {
-    Intro intro({QStringLiteral("quillet")});
+    Intro intro(readCommandLine({QStringLiteral("quillet")}).file);
     intro.goOn();
     Form1 *main = intro.form.mainWindow();
     QVERIFY(main);

@@ -29,6 +29,8 @@ private slots:
     void messageBoxCaptionAndLines();
     void questionDefaultsToYes_data();
     void questionDefaultsToYes();
+    void yesNoQuestionHasTheGivenDefault_data();
+    void yesNoQuestionHasTheGivenDefault();
     void saveAsShowsItsSettingsAndCancelIsCancel();
     void saveAsReturnsTheChosenPath();
     void blankNameSavesNothing_data();
@@ -74,6 +76,34 @@ void TestCommonDialogs::questionDefaultsToYes()
     });
     QCOMPARE(int(dialogs.askYesNoCancel("File has changed.")), answer);
     QVERIFY(yesIsDefault);
+}
+
+void TestCommonDialogs::yesNoQuestionHasTheGivenDefault_data()
+{
+    using Answer = CommonDialogs::Answer;
+    QTest::addColumn<Answer>("defaultAnswer");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Answer>("answer");
+    QTest::newRow("No by default, Enter") << Answer::No << int(Qt::Key_Return) << Answer::No;
+    QTest::newRow("Yes by default, Enter") << Answer::Yes << int(Qt::Key_Return) << Answer::Yes;
+    QTest::newRow("Escape") << Answer::Yes << int(Qt::Key_Escape) << Answer::No;
+}
+
+void TestCommonDialogs::yesNoQuestionHasTheGivenDefault()
+{
+    using Answer = CommonDialogs::Answer;
+    QFETCH(Answer, defaultAnswer);
+    QFETCH(int, key);
+    QFETCH(Answer, answer);
+    QtCommonDialogs dialogs;
+    int buttons = 0;
+    whenShown<QMessageBox>([&](QMessageBox *box) {
+        QCOMPARE(box->windowTitle(), QString("Quillet"));
+        buttons = box->buttons().size();
+        QTest::keyClick(box, Qt::Key(key));
+    });
+    QCOMPARE(dialogs.askYesNo("Overwrite?", defaultAnswer), answer);
+    QCOMPARE(buttons, 2);
 }
 
 void TestCommonDialogs::saveAsShowsItsSettingsAndCancelIsCancel()

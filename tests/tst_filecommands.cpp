@@ -6,6 +6,8 @@
 #include "app/commands/filereader.h"
 
 #include <QClipboard>
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -62,6 +64,8 @@ private slots:
     void openSettingsAndCaption();
     void openRefusesReadOnlyFile();
     void saveTitledWritesWithoutDialog();
+    void saveAsksBeforeOverwritingAnotherProgramsChange_data();
+    void saveAsksBeforeOverwritingAnotherProgramsChange();
     void roundTrip_data();
     void roundTrip();
     void hundredMegabyteRoundTrip();
@@ -334,6 +338,75 @@ void TestFileCommands::saveTitledWritesWithoutDialog()
     program.trigger("mnusave");
     QVERIFY(program.dialogs.saveRequests.isEmpty());
     QCOMPARE(readFile(path), QByteArray("new"));
+}
+
+void TestFileCommands::saveAsksBeforeOverwritingAnotherProgramsChange_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<Answer>("answer");
+    QTest::addColumn<bool>("asks");
+    QTest::addColumn<QByteArray>("onDisk");
+    QTest::newRow("rewritten, No keeps theirs") << "rewrite" << Answer::No << true
+                                                << QByteArray("<P>theirs");
+    QTest::newRow("rewritten, Yes writes ours") << "rewrite" << Answer::Yes << true
+                                                << QByteArray("<P>x");
+    // Only the content tells this one: size and time are as Quillet read them.
+    QTest::newRow("same size and time, No") << "same stamp" << Answer::No << true
+                                            << QByteArray("<Q>");
+    QTest::newRow("deleted, written again") << "delete" << Answer::No << false
+                                            << QByteArray("<P>x");
+}
+
+void TestFileCommands::saveAsksBeforeOverwritingAnotherProgramsChange()
+{
+    QFETCH(QString, change);
+    QFETCH(Answer, answer);
+    QFETCH(bool, asks);
+    QFETCH(QByteArray, onDisk);
+
+    QTemporaryDir dir;
+    const QString path = QDir::toNativeSeparators(dir.filePath("page.htm"));
+    writeFile(path, "<P>");
+    const QDateTime stamp = QDateTime::currentDateTime().addSecs(3600);
+    const auto keepStamp = [&] {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(stamp.addMSecs(-stamp.time().msec()),
+                                 QFileDevice::FileModificationTime));
+    };
+    keepStamp();
+    Program program;
+    QVERIFY(program.form.fileCommands().load(path));
+    program.key(Qt::Key_End);
+    program.type("x");
+    if (change == "rewrite") {
+        writeFile(path, "<P>theirs");
+    } else if (change == "same stamp") {
+        writeFile(path, "<Q>");
+        keepStamp();
+    } else {
+        QVERIFY(QFile::remove(path));
+    }
+    program.dialogs.questionAnswers << answer;
+    program.trigger("mnusave");
+
+    const QString question = path + " has been changed by another program since Quillet read "
+                                    "it. Overwrite it with this document?";
+    QCOMPARE(program.dialogs.questions, asks ? QStringList{question} : QStringList());
+    QCOMPARE(program.dialogs.yesNoDefaults, asks ? QList<Answer>{Answer::No} : QList<Answer>());
+    QCOMPARE(readFile(path), onDisk);
+    // Exit's Yes runs Save: once written, the file is the document's again and Save asks
+    // nothing; after a No it asks again, and a No there keeps the program and the text.
+    program.dialogs.questions.clear();
+    program.dialogs.questionAnswers = {Answer::Yes, answer};
+    program.trigger("mnuexit");
+    const bool written = !asks || answer == Answer::Yes;
+    const QStringList asked = written ? QStringList{closeQuestion}
+                                      : QStringList{closeQuestion, question};
+    QCOMPARE(program.dialogs.questions, asked);
+    QCOMPARE(program.world.endings, int(written));
+    QCOMPARE(readFile(path), onDisk);
+    QCOMPARE(program.bytes(), QByteArray("<P>x"));
 }
 
 void TestFileCommands::roundTrip_data()

@@ -134,6 +134,7 @@ bool FileCommands::mayClose()
 
 bool FileCommands::load(const QString &path)
 {
+    const FileStamp stamp = FileStamp::of(path);
     DocumentLoader loader;
     FileReader reader(&m_form, m_progressDelay);
     switch (reader.read(path, loader)) {
@@ -147,15 +148,33 @@ bool FileCommands::load(const QString &path)
     }
     m_form.editor().adopt(loader);
     m_form.setDocumentFile(path, false);
+    m_form.setFileStamp(stamp);
     return true;
 }
 
 bool FileCommands::write(const QString &path)
 {
+    if (!mayOverwrite(path))
+        return false;
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && m_form.editor().writeTo(file) && file.commit())
+    if (file.open(QIODevice::WriteOnly) && m_form.editor().writeTo(file) && file.commit()) {
+        m_form.setFileStamp(FileStamp::of(path));
+        m_form.editor().setSavePoint();
         return true;
+    }
     m_form.dialogs().message(QStringLiteral("Quillet could not save %1.\r%2")
                                  .arg(QDir::toNativeSeparators(path), file.errorString()));
     return false;
+}
+
+bool FileCommands::mayOverwrite(const QString &path)
+{
+    const Document &document = m_form.document();
+    if (document.untitled || path != document.fileName || !document.stamp.isChangedOnDisk(path))
+        return true;
+    const QString question = QStringLiteral("%1 has been changed by another program since Quillet "
+                                            "read it. Overwrite it with this document?")
+                                 .arg(QDir::toNativeSeparators(path));
+    return m_form.dialogs().askYesNo(question, CommonDialogs::Answer::No)
+           == CommonDialogs::Answer::Yes;
 }

@@ -33,7 +33,10 @@ public:
     void setProgressDelay(int milliseconds) { m_progressDelay = milliseconds; }
 
 private:
+    // Writes only what the user allows: a file another program changed since the document
+    // read or wrote it is overwritten only on Yes.
     bool write(const QString &path);
+    bool mayOverwrite(const QString &path);
 
     Form1 &m_form;
     int m_progressDelay = 500;

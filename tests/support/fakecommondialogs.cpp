@@ -43,6 +43,13 @@ CommonDialogs::Answer FakeCommonDialogs::askYesNoCancel(const QString &text)
     return next(questionAnswers, Answer::Cancel);
 }
 
+CommonDialogs::Answer FakeCommonDialogs::askYesNo(const QString &text, Answer defaultAnswer)
+{
+    questions << text;
+    yesNoDefaults << defaultAnswer;
+    return next(questionAnswers, Answer::No);
+}
+
 void FakeCommonDialogs::message(const QString &text)
 {
     messages << text;

@@ -21,6 +21,8 @@ public:
     std::optional<QColor> chooseColor() override;
     void showHelp(int context) override;
     Answer askYesNoCancel(const QString &text) override;
+    // Answers from questionAnswers too; an empty queue answers No.
+    Answer askYesNo(const QString &text, Answer defaultAnswer) override;
     void message(const QString &text) override;
 
     QList<std::optional<QString>> openAnswers;
@@ -35,5 +37,6 @@ public:
     int colourRequests = 0;
     QList<int> helpTopics;
     QStringList questions;
+    QList<Answer> yesNoDefaults;
     QStringList messages;
 };

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QPushButton>
 
 namespace {
 QtMessageHandler testLogger = nullptr;
@@ -79,4 +80,20 @@ void Program::click(const QString &button, const QString &window)
 QWidget *Program::window(const QString &name)
 {
     return form.findChild<QWidget *>(name);
+}
+
+Intro::Intro(const QString &startFile)
+{
+    initResources();
+    form.setStartFile(startFile);
+    form.show();
+}
+
+void Intro::goOn()
+{
+    auto button = form.findChild<QPushButton *>(QStringLiteral("Command2"));
+    QVERIFY(button);
+    QCOMPARE(button->text(), QStringLiteral("&Go on"));
+    button->click();
+    QCoreApplication::processEvents();
 }

@@ -5,6 +5,7 @@
 
 #include "app/editor.h"
 #include "app/form1.h"
+#include "app/form2.h"
 
 #include <QAbstractButton>
 #include <QTest>
@@ -41,6 +42,21 @@ public:
     FakeCommonDialogs dialogs;
     FakeWorld world;
     Form1 form{dialogs, world};
+};
+
+// The intro window as main() sets it up, with the fake common dialogs and outside world.
+class Intro
+{
+public:
+    explicit Intro(const QString &startFile = {});
+
+    // Presses "&Go on".
+    void goOn();
+    Form1 *mainWindow() { return form.mainWindow(); }
+
+    FakeCommonDialogs dialogs;
+    FakeWorld world;
+    Form2 form{dialogs, world};
 };
 
 void initResources();

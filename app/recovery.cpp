@@ -1,0 +1,267 @@
+#include "recovery.h"
+
+#include "commondialogs.h"
+#include "editor.h"
+#include "filestamp.h"
+#include "form1.h"
+#include "taskthread.h"
+
+#include <QCoreApplication>
+#include <QDataStream>
+#include <QDir>
+#include <QLockFile>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+#include <algorithm>
+#include <functional>
+#include <optional>
+#include <utility>
+
+// What a recovery file holds: the document state and its text.
+struct RecoveryRecord
+{
+    QString fileName;
+    bool untitled = true;
+    FileStamp stamp;
+    qint32 encoding = 0; // Encoding's value
+    QByteArray contents; // as the editor holds it
+};
+
+namespace {
+constexpr quint32 magic = 0x51524543; // "QREC"
+constexpr quint32 formatVersion = 1;
+// Copying a large text takes a moment, so it waits for a pause in typing; steady typing
+// is still kept every two seconds.
+constexpr qint64 pause = 1000;
+constexpr qint64 longestDelay = 2000;
+
+const QString dataSuffix = QStringLiteral(".qrec");
+const QString lockSuffix = QStringLiteral(".lock");
+
+QDataStream &operator<<(QDataStream &out, const RecoveryRecord &record)
+{
+    out.setVersion(QDataStream::Qt_5_15);
+    return out << magic << formatVersion << record.fileName << record.untitled
+               << record.stamp.size << record.stamp.modified << record.stamp.digest
+               << record.encoding << record.contents;
+}
+
+std::optional<RecoveryRecord> readRecord(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QDataStream in(&file);
+    in.setVersion(QDataStream::Qt_5_15);
+    quint32 fileMagic = 0;
+    quint32 version = 0;
+    in >> fileMagic >> version;
+    if (fileMagic != magic || version != formatVersion)
+        return std::nullopt;
+    RecoveryRecord record;
+    in >> record.fileName >> record.untitled >> record.stamp.size >> record.stamp.modified
+        >> record.stamp.digest >> record.encoding >> record.contents;
+    const bool known = record.encoding == qint32(Encoding::Utf8)
+                       || record.encoding == qint32(Encoding::Windows1252);
+    if (in.status() != QDataStream::Ok || !known)
+        return std::nullopt;
+    return record;
+}
+
+std::unique_ptr<QLockFile> lockFor(const QString &slot)
+{
+    auto lock = std::make_unique<QLockFile>(slot + lockSuffix);
+    // Only a program that is gone leaves its lock behind; age says nothing.
+    lock->setStaleLockTime(0);
+    return lock;
+}
+
+// The files of one program share a name up to the first dot: "recovery-PID-N".
+QStringList slotsIn(const QDir &folder)
+{
+    QStringList names;
+    for (const QString &file : folder.entryList({QStringLiteral("recovery-*")}, QDir::Files))
+        names << folder.filePath(file.section(QLatin1Char('.'), 0, 0));
+    names.removeDuplicates();
+    return names;
+}
+
+// What a program killed while writing leaves: QSaveFile's unfinished copies.
+void removeUnfinished(const QString &slot)
+{
+    const QFileInfo data(slot + dataSuffix);
+    QDir folder = data.dir();
+    for (const QString &file : folder.entryList({data.fileName() + QStringLiteral(".*")}))
+        folder.remove(file);
+}
+} // namespace
+
+QString recoveryFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
+Recovery::Recovery(Form1 &form)
+    : m_form(form)
+{
+    m_timer.setSingleShot(true);
+    connect(&m_timer, &QTimer::timeout, this, &Recovery::keep);
+    connect(&form.editor(), &Editor::textEdited, this, &Recovery::schedule);
+    connect(&form.editor(), &Editor::modifiedChanged, this, [this](bool modified) {
+        if (!modified)
+            discard();
+    });
+}
+
+Recovery::~Recovery()
+{
+    discard();
+    m_writer.reset();
+}
+
+void Recovery::offerLeftBehind()
+{
+    const QString folder = recoveryFolder();
+    if (folder.isEmpty())
+        return;
+    for (const QString &slot : slotsIn(QDir(folder))) {
+        std::unique_ptr<QLockFile> lock = lockFor(slot);
+        if (!lock->tryLock(0))
+            continue; // its program is running
+        removeUnfinished(slot);
+        const QString path = slot + dataSuffix;
+        if (!QFile::exists(path))
+            continue;
+        if (restore(path)) {
+            // The text is this program's to keep now, in the same file.
+            post([this, path, lock = lock.release()] {
+                m_file = path;
+                m_lock.reset(lock);
+            });
+            return;
+        }
+    }
+}
+
+bool Recovery::restore(const QString &path)
+{
+    const std::optional<RecoveryRecord> record = readRecord(path);
+    if (!record)
+        return false; // not a file this program can read: left as it is
+    const QString owner = record->untitled ? QStringLiteral("a new document")
+                                           : QDir::toNativeSeparators(record->fileName);
+    const QString question = QStringLiteral("Quillet was not ended properly. Restore the text "
+                                            "that was not saved?\rIt belonged to %1.")
+                                 .arg(owner);
+    if (m_form.dialogs().askYesNo(question, CommonDialogs::Answer::Yes)
+        != CommonDialogs::Answer::Yes) {
+        QFile::remove(path);
+        return false;
+    }
+    Editor &editor = m_form.editor();
+    editor.setContents(record->contents, Encoding(record->encoding));
+    editor.markUnsaved();
+    m_form.setDocumentFile(record->fileName, record->untitled);
+    m_form.setFileStamp(record->stamp);
+    m_form.markChanged();
+    return true;
+}
+
+void Recovery::discard()
+{
+    m_timer.stop();
+    m_keepAgain = false;
+    m_copy = {};
+    if (m_writer)
+        post([this] { removeFile(); });
+}
+
+void Recovery::schedule()
+{
+    if (!m_timer.isActive())
+        m_unkeptSince.start();
+    m_timer.start(int(std::clamp(longestDelay - m_unkeptSince.elapsed(), qint64(0), pause)));
+}
+
+void Recovery::keep()
+{
+    if (m_writing) {
+        m_keepAgain = true;
+        return;
+    }
+    m_writing = true;
+    const Document &document = m_form.document();
+    m_form.editor().copyContents(m_copy);
+    RecoveryRecord record{document.fileName, document.untitled, document.stamp,
+                          qint32(m_form.editor().encoding()), m_copy};
+    post([this, record]() mutable {
+        write(record);
+        // Hands the copy's memory back before saying so, for the next copy to reuse.
+        record = {};
+        QMetaObject::invokeMethod(this, &Recovery::writeFinished, Qt::QueuedConnection);
+    });
+}
+
+void Recovery::writeFinished()
+{
+    m_writing = false;
+    emit written();
+    if (std::exchange(m_keepAgain, false))
+        keep();
+}
+
+void Recovery::post(std::function<void()> task)
+{
+    if (!m_writer) {
+        m_writer = std::make_unique<TaskThread>();
+        m_writer->start(QThread::LowPriority);
+    }
+    m_writer->post(std::move(task));
+}
+
+void Recovery::write(const RecoveryRecord &record)
+{
+    // A file that cannot be written leaves the last one as it was; there is nobody to
+    // tell in the middle of typing.
+    if (!m_lock && !claimFile())
+        return;
+    QSaveFile file(m_file);
+    if (!file.open(QIODevice::WriteOnly))
+        return;
+    QDataStream out(&file);
+    out << record;
+    if (out.status() == QDataStream::Ok)
+        file.commit();
+}
+
+bool Recovery::claimFile()
+{
+    const QString folderPath = recoveryFolder();
+    const QDir folder(folderPath);
+    if (folderPath.isEmpty() || !folder.mkpath(QStringLiteral(".")))
+        return false;
+    const qint64 pid = QCoreApplication::applicationPid();
+    for (int n = 1;; ++n) {
+        const QString slot = folder.filePath(QStringLiteral("recovery-%1-%2").arg(pid).arg(n));
+        if (QFile::exists(slot + dataSuffix))
+            continue; // left behind by an earlier program with the same number
+        std::unique_ptr<QLockFile> lock = lockFor(slot);
+        if (lock->tryLock(0)) {
+            m_file = slot + dataSuffix;
+            m_lock = std::move(lock);
+            return true;
+        }
+        if (lock->error() != QLockFile::LockFailedError)
+            return false;
+    }
+}
+
+void Recovery::removeFile()
+{
+    if (!m_lock)
+        return;
+    QFile::remove(m_file);
+    // The lock goes last, so that no program starting now finds the text unlocked.
+    m_lock.reset();
+}
