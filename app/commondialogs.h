@@ -50,6 +50,16 @@ struct FileRequest
     QString fileName;      // preset in the name field
 };
 
+// A whole number asked for in a small question window.
+struct NumberRequest
+{
+    QString title;
+    QString label;
+    int value = 0;
+    int minimum = 0;
+    int maximum = 0;
+};
+
 // The common dialogs of the main window (Dlog1): file, font and colour choice, help
 // topics and message boxes. An empty optional is the user's cancel.
 class CommonDialogs
@@ -64,6 +74,7 @@ public:
     virtual std::optional<FontChoice> chooseFont(const FontChoice &start) = 0;
     virtual std::optional<QColor> chooseColor() = 0;
     virtual void showHelp(int context) = 0;
+    virtual std::optional<int> askNumber(const NumberRequest &request) = 0;
 
     // Message boxes carry the program's name as their caption; a carriage return in
     // the text starts a new line.

@@ -9,6 +9,7 @@
 #include <Qsci/qsciscintilla.h>
 
 #include <QAccessibleWidget>
+#include <QColor>
 #include <QContextMenuEvent>
 #include <QDropEvent>
 #include <QFontDatabase>
@@ -16,11 +17,14 @@
 #include <QMimeData>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <functional>
 
 namespace {
 // The indicator that draws strikethrough, which Scintilla has no style for.
 constexpr int strikeIndicator = 8;
+// The indicator that marks a tag and its partner, as editors mark matching braces.
+constexpr int tagIndicator = 9;
 } // namespace
 
 // QScintilla with the user's input reported back to the wrapper.
@@ -107,6 +111,11 @@ Editor::Editor(QWidget *parent)
     m_area->SendScintilla(QsciScintilla::SCI_SETPASTECONVERTENDINGS, 0UL);
     m_area->SendScintilla(QsciScintilla::SCI_INDICSETSTYLE, strikeIndicator,
                           long(QsciScintilla::INDIC_STRIKE));
+    m_area->SendScintilla(QsciScintilla::SCI_INDICSETSTYLE, tagIndicator,
+                          long(QsciScintilla::INDIC_ROUNDBOX));
+    m_area->SendScintilla(QsciScintilla::SCI_INDICSETFORE, tagIndicator, QColor(0, 96, 224));
+    m_area->SendScintilla(QsciScintilla::SCI_INDICSETALPHA, tagIndicator, 70L);
+    m_area->SendScintilla(QsciScintilla::SCI_INDICSETOUTLINEALPHA, tagIndicator, 160L);
     m_area->setLexer(m_lexer);
 
     QFont font(QStringLiteral("Courier New"), 10);
@@ -180,18 +189,55 @@ bool Editor::find(const QString &text, int flags)
     const long length = m_area->SendScintilla(QsciScintilla::SCI_GETLENGTH);
     const long from = m_area->SendScintilla(QsciScintilla::SCI_GETSELECTIONEND);
     m_area->SendScintilla(QsciScintilla::SCI_SETSEARCHFLAGS, flags);
-    auto search = [&](long start, long end) {
-        m_area->SendScintilla(QsciScintilla::SCI_SETTARGETRANGE, start, end);
-        return m_area->SendScintilla(QsciScintilla::SCI_SEARCHINTARGET, needle.size(),
-                                     needle.constData()) >= 0;
-    };
-    if (!search(from, length) && !search(0, length))
+    if (!searchIn(needle, from, length) && !searchIn(needle, 0, length))
         return false;
     m_area->SendScintilla(QsciScintilla::SCI_SETSEL,
                           m_area->SendScintilla(QsciScintilla::SCI_GETTARGETSTART),
                           m_area->SendScintilla(QsciScintilla::SCI_GETTARGETEND));
     announceSelection();
     return true;
+}
+
+bool Editor::selectionMatches(const QString &text, int flags) const
+{
+    const QByteArray needle = text.toUtf8();
+    const long start = m_area->SendScintilla(QsciScintilla::SCI_GETSELECTIONSTART);
+    const long end = m_area->SendScintilla(QsciScintilla::SCI_GETSELECTIONEND);
+    if (needle.isEmpty() || start == end)
+        return false;
+    m_area->SendScintilla(QsciScintilla::SCI_SETSEARCHFLAGS, flags);
+    return searchIn(needle, start, end)
+           && m_area->SendScintilla(QsciScintilla::SCI_GETTARGETSTART) == start
+           && m_area->SendScintilla(QsciScintilla::SCI_GETTARGETEND) == end;
+}
+
+int Editor::replaceAll(const QString &text, const QString &replacement, int flags)
+{
+    const QByteArray needle = text.toUtf8();
+    const QByteArray data = replacement.toUtf8();
+    if (needle.isEmpty())
+        return 0;
+    m_area->SendScintilla(QsciScintilla::SCI_SETSEARCHFLAGS, flags);
+    // With wrapping on, every replacement would lay its line out again at once.
+    const long wrap = m_area->SendScintilla(QsciScintilla::SCI_GETWRAPMODE);
+    int count = 0;
+    long from = 0;
+    while (searchIn(needle, from, m_area->SendScintilla(QsciScintilla::SCI_GETLENGTH))) {
+        if (count++ == 0) {
+            m_area->SendScintilla(QsciScintilla::SCI_BEGINUNDOACTION);
+            m_area->SendScintilla(QsciScintilla::SCI_SETWRAPMODE, 0UL);
+        }
+        m_area->SendScintilla(QsciScintilla::SCI_REPLACETARGET, data.size(), data.constData());
+        // Go on behind the replacement, so that one containing the text is not replaced again.
+        from = m_area->SendScintilla(QsciScintilla::SCI_GETTARGETEND);
+    }
+    if (count > 0) {
+        m_area->SendScintilla(QsciScintilla::SCI_SETWRAPMODE, wrap);
+        m_area->SendScintilla(QsciScintilla::SCI_ENDUNDOACTION);
+        keepStrikeOut();
+        noticeSelection();
+    }
+    return count;
 }
 
 void Editor::deleteForward()
@@ -239,6 +285,7 @@ void Editor::adopt(DocumentLoader &loader)
     m_lastSelection = currentSelection();
     m_loading = false;
     setSavePoint();
+    emit caretMoved();
 }
 
 QByteArray Editor::contents() const
@@ -301,6 +348,84 @@ void Editor::setDisplayFont(const QFont &font)
         m_area->clearIndicatorRange(0, 0, m_area->lines(), 0, strikeIndicator);
 }
 
+TextPosition Editor::caretPosition() const
+{
+    // Line lookups are cheap; only the characters of the caret's own line are counted.
+    const long position = caretOffset();
+    const long line = m_area->SendScintilla(QsciScintilla::SCI_LINEFROMPOSITION, position);
+    const long lineStart = m_area->SendScintilla(QsciScintilla::SCI_POSITIONFROMLINE, line);
+    const long column
+        = m_area->SendScintilla(QsciScintilla::SCI_COUNTCHARACTERS, lineStart, position);
+    return {int(line) + 1, int(column) + 1};
+}
+
+int Editor::lineCount() const
+{
+    return int(m_area->SendScintilla(QsciScintilla::SCI_GETLINECOUNT));
+}
+
+void Editor::setCaret(const TextPosition &position)
+{
+    const long line = std::clamp(position.line, 1, lineCount()) - 1;
+    const long lineStart = m_area->SendScintilla(QsciScintilla::SCI_POSITIONFROMLINE, line);
+    const long lineEnd = m_area->SendScintilla(QsciScintilla::SCI_GETLINEENDPOSITION, line);
+    const long characters = std::max(position.column, 1) - 1;
+    long target = m_area->SendScintilla(QsciScintilla::SCI_POSITIONRELATIVE, lineStart,
+                                        characters);
+    // Scintilla answers 0 for a place beyond the document's end.
+    if (target > lineEnd || (target == 0 && characters > 0))
+        target = lineEnd;
+    m_area->SendScintilla(QsciScintilla::SCI_GOTOPOS, target);
+    announceSelection();
+}
+
+long Editor::caretOffset() const
+{
+    return m_area->SendScintilla(QsciScintilla::SCI_GETCURRENTPOS);
+}
+
+QByteArray Editor::heldRange(long from, long to) const
+{
+    const long length = m_area->SendScintilla(QsciScintilla::SCI_GETLENGTH);
+    from = std::clamp(from, 0L, length);
+    to = std::clamp(to, from, length);
+    // Scintilla writes a closing NUL behind the text.
+    QByteArray text(to - from + 1, Qt::Uninitialized);
+    m_area->SendScintilla(QsciScintilla::SCI_GETTEXTRANGE, from, to, text.data());
+    text.chop(1);
+    return text;
+}
+
+void Editor::markTags(const std::vector<TextRange> &ranges)
+{
+    if (!m_tagsMarked && ranges.empty())
+        return;
+    m_area->SendScintilla(QsciScintilla::SCI_SETINDICATORCURRENT, tagIndicator);
+    m_area->SendScintilla(QsciScintilla::SCI_INDICATORCLEARRANGE, 0UL,
+                          m_area->SendScintilla(QsciScintilla::SCI_GETLENGTH));
+    for (const TextRange &range : ranges)
+        m_area->SendScintilla(QsciScintilla::SCI_INDICATORFILLRANGE, range.start,
+                              range.end - range.start);
+    m_tagsMarked = !ranges.empty();
+}
+
+std::vector<TextRange> Editor::tagMarks() const
+{
+    std::vector<TextRange> ranges;
+    const long length = m_area->SendScintilla(QsciScintilla::SCI_GETLENGTH);
+    long position = 0;
+    while (position < length) {
+        const long end
+            = m_area->SendScintilla(QsciScintilla::SCI_INDICATOREND, tagIndicator, position);
+        if (m_area->SendScintilla(QsciScintilla::SCI_INDICATORVALUEAT, tagIndicator, position))
+            ranges.push_back({position, end});
+        if (end <= position)
+            break;
+        position = end;
+    }
+    return ranges;
+}
+
 QFont Editor::displayFont() const
 {
     return m_font;
@@ -333,6 +458,14 @@ Editor::Selection Editor::currentSelection() const
             m_area->SendScintilla(QsciScintilla::SCI_GETCURRENTPOS)};
 }
 
+bool Editor::searchIn(const QByteArray &needle, long start, long end) const
+{
+    m_area->SendScintilla(QsciScintilla::SCI_SETTARGETRANGE, start, end);
+    return m_area->SendScintilla(QsciScintilla::SCI_SEARCHINTARGET, needle.size(),
+                                 needle.constData())
+           >= 0;
+}
+
 void Editor::noticeSelection()
 {
     if (m_loading || currentSelection() == m_lastSelection)
@@ -344,6 +477,7 @@ void Editor::announceSelection()
 {
     m_lastSelection = currentSelection();
     emit selectionChanged();
+    emit caretMoved();
 }
 
 const char *Editor::heldText() const

@@ -10,6 +10,7 @@
 
 #include <memory>
 #include <utility>
+#include <vector>
 
 class QIODevice;
 class QMimeData;
@@ -40,6 +41,25 @@ private:
     qint64 m_read = 0;
 };
 
+// A place in the text as the user counts it: 1-based, a column per character.
+struct TextPosition
+{
+    int line = 1;
+    int column = 1;
+};
+
+// A stretch of the held text, from start up to end, in editor positions.
+struct TextRange
+{
+    long start = 0;
+    long end = 0;
+
+    bool operator==(const TextRange &other) const
+    {
+        return start == other.start && end == other.end;
+    }
+};
+
 // The document editor (RichText1): the only class that talks to QScintilla. It holds
 // the document's bytes unchanged and offers the few operations the program uses.
 class Editor : public QWidget
@@ -60,6 +80,10 @@ public:
     // Searches forward from the end of the selection, wrapping round once; a found
     // occurrence becomes the selection.
     bool find(const QString &text, int flags);
+    // Whether the selection is an occurrence of the text under these find flags.
+    bool selectionMatches(const QString &text, int flags) const;
+    // Replaces every occurrence as one undo step; gives their number.
+    int replaceAll(const QString &text, const QString &replacement, int flags);
     void deleteForward(); // the selection, or the character after the caret
 
     // The document as its file holds it: what Save writes.
@@ -83,6 +107,19 @@ public:
     void setSavePoint();
     void markUnsaved();
 
+    TextPosition caretPosition() const;
+    int lineCount() const;
+    // Puts the caret there, nothing selected, and scrolls it into view; a column past
+    // the end of its line stands for the line's end.
+    void setCaret(const TextPosition &position);
+    long caretOffset() const;
+    // The held text between two editor positions, cut to the document.
+    QByteArray heldRange(long from, long to) const;
+
+    // The matching tags shown around the caret; an empty list shows none.
+    void markTags(const std::vector<TextRange> &ranges);
+    std::vector<TextRange> tagMarks() const;
+
     void setDisplayFont(const QFont &font);
     QFont displayFont() const;
 
@@ -93,6 +130,8 @@ public:
 signals:
     void characterTyped();
     void selectionChanged();
+    // The caret stands somewhere else, also in a newly loaded document.
+    void caretMoved();
     void textEdited();
     void modifiedChanged(bool modified);
     void rightButtonPressed(const QPoint &globalPos);
@@ -103,6 +142,7 @@ private:
     using Selection = std::pair<long, long>;
 
     Selection currentSelection() const;
+    bool searchIn(const QByteArray &needle, long start, long end) const;
     void noticeSelection();
     void announceSelection();
     const char *heldText() const;
@@ -117,6 +157,7 @@ private:
     Encoding m_encoding = Encoding::Utf8;
     bool m_loading = false;
     bool m_unsaved = false;
+    bool m_tagsMarked = false;
 };
 
 // The first local file among dragged data; empty when it brings none.

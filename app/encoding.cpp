@@ -16,6 +16,19 @@ bool isAsciiWord(const unsigned char *p)
     return !(word & 0x8080808080808080ULL);
 }
 
+// Copies the ASCII run at p, which both encodings write alike; returns where it ends.
+const unsigned char *copyAscii(QByteArray &out, const unsigned char *p,
+                               const unsigned char *end)
+{
+    const auto *run = p;
+    while (end - p >= 8 && isAsciiWord(p))
+        p += 8;
+    while (p < end && *p < 0x80)
+        ++p;
+    out.append(reinterpret_cast<const char *>(run), p - run);
+    return p;
+}
+
 void appendUtf8(QByteArray &out, unsigned int code)
 {
     if (code < 0x80) {
@@ -117,37 +130,18 @@ bool Utf8Check::isValid() const
     return m_valid && m_pending == 0;
 }
 
-bool isValidUtf8(const char *data, qsizetype size)
-{
-    Utf8Check check;
-    check.add(data, size);
-    return check.isValid();
-}
-
 void appendFromWindows1252(QByteArray &out, const char *data, qsizetype size)
 {
     out.reserve(out.size() + size + size / 2);
     const auto *p = reinterpret_cast<const unsigned char *>(data);
     const auto *end = p + size;
     while (p < end) {
-        const auto *run = p;
-        while (end - p >= 8 && isAsciiWord(p))
-            p += 8;
-        while (p < end && *p < 0x80)
-            ++p;
-        out.append(reinterpret_cast<const char *>(run), p - run);
+        p = copyAscii(out, p, end);
         if (p < end) {
             appendUtf8(out, *p < 0xA0 ? windows1252High[*p - 0x80] : *p);
             ++p;
         }
     }
-}
-
-QByteArray fromWindows1252(const QByteArray &bytes)
-{
-    QByteArray text;
-    appendFromWindows1252(text, bytes.constData(), bytes.size());
-    return text;
 }
 
 QByteArray toWindows1252(const char *data, qsizetype size)
@@ -157,12 +151,7 @@ QByteArray toWindows1252(const char *data, qsizetype size)
     const auto *p = reinterpret_cast<const unsigned char *>(data);
     const auto *end = p + size;
     while (p < end) {
-        const auto *run = p;
-        while (end - p >= 8 && isAsciiWord(p))
-            p += 8;
-        while (p < end && *p < 0x80)
-            ++p;
-        out.append(reinterpret_cast<const char *>(run), p - run);
+        p = copyAscii(out, p, end);
         if (p == end)
             break;
         unsigned int code = 0;

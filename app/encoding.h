@@ -23,13 +23,10 @@ private:
     unsigned int m_code = 0;
 };
 
-bool isValidUtf8(const char *data, qsizetype size);
-
 // Windows-1252 bytes as UTF-8, appended to out. Every byte has a character of its own (the
 // five bytes Windows-1252 leaves undefined become U+0081, U+008D, U+008F, U+0090 and
-// U+009D), so fromWindows1252() and toWindows1252() give back the bytes they were given.
+// U+009D), so toWindows1252() gives back the bytes it was given.
 void appendFromWindows1252(QByteArray &out, const char *data, qsizetype size);
-QByteArray fromWindows1252(const QByteArray &bytes);
 // UTF-8 as Windows-1252; a character Windows-1252 has no byte for is written as a decimal
 // character reference ("&#20013;"), so a browser still shows it.
 QByteArray toWindows1252(const char *data, qsizetype size);

@@ -6,6 +6,7 @@
 #include "mainmenus.h"
 #include "outsideworld.h"
 #include "recovery.h"
+#include "tagmatch.h"
 
 #include "dialogs/common/twips.h"
 #include "insert/commandtable.h"
@@ -57,6 +58,7 @@ Form1::Form1(CommonDialogs &dialogs, OutsideWorld &world, QWidget *parent)
     connect(RichText1, &Editor::rightButtonPressed, this,
             [this](const QPoint &at) { m_insertMenu->popup(at); });
     connect(RichText1, &Editor::fileDropped, this, &Form1::openDropped);
+    connect(RichText1, &Editor::caretMoved, this, &Form1::showCaret);
     setAcceptDrops(true);
 
     setDocumentFile(untitledName, true);
@@ -83,18 +85,19 @@ void Form1::trigger(const QString &actionName)
         action->trigger();
 }
 
-void Form1::showWindow(const QString &name)
+QWidget *Form1::showWindow(const QString &name)
 {
     QWidget *&window = m_windows[name];
     if (!window)
         window = createWindow(name, *this);
     if (!window) {
         m_windows.erase(name);
-        return;
+        return nullptr;
     }
     window->show();
     window->raise();
     window->activateWindow();
+    return window;
 }
 
 void Form1::endProgram()
@@ -223,11 +226,22 @@ void Form1::createStatusBar()
     auto text = new QLabel(programTitle);
     text->setObjectName(QStringLiteral("Bar1Text"));
     Bar1->addWidget(text, 1);
+    m_caretPosition = new QLabel;
+    m_caretPosition->setObjectName(QStringLiteral("Bar1Caret"));
+    Bar1->addPermanentWidget(m_caretPosition);
+    showCaret();
 }
 
 void Form1::markChanged()
 {
     m_document.changed = true;
+}
+
+void Form1::showCaret()
+{
+    const TextPosition caret = RichText1->caretPosition();
+    m_caretPosition->setText(QStringLiteral("Ln %1, Col %2").arg(caret.line).arg(caret.column));
+    markMatchingTags(*RichText1);
 }
 
 void Form1::openDropped(const QString &file)

@@ -12,6 +12,7 @@ class CommonDialogs;
 class Editor;
 class FileCommands;
 class OutsideWorld;
+class QLabel;
 class QMenu;
 class QStatusBar;
 class QTabWidget;
@@ -46,7 +47,7 @@ public:
     // Runs a menu item's handler, as choosing it would.
     void trigger(const QString &actionName);
     // Shows a secondary window, creating it on first use; an open one comes to the front.
-    void showWindow(const QString &name);
+    QWidget *showWindow(const QString &name);
     // Ends the program in order: the text kept for a crash goes too.
     void endProgram();
 
@@ -61,6 +62,7 @@ private:
     void createToolBar();
     void createTabStrip();
     void createStatusBar();
+    void showCaret();
     void openDropped(const QString &file);
 
     CommonDialogs &Dlog1;
@@ -70,6 +72,7 @@ private:
     QToolBar *Toolbar1 = nullptr;
     QTabWidget *SSTab1 = nullptr;
     QStatusBar *Bar1 = nullptr;
+    QLabel *m_caretPosition = nullptr;
     QMenu *m_insertMenu = nullptr;
     std::unique_ptr<FileCommands> m_fileCommands;
     std::unique_ptr<Recovery> m_recovery;

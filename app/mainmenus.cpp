@@ -60,6 +60,8 @@ MenuItem editMenu()
         command("mnuselALL", "Sel&ect All", selectAll, Qt::CTRL | Qt::Key_U),
         separator("mnunull154"),
         command("mnufind", "Find...", shows("Find"), Qt::CTRL | Qt::Key_F),
+        command("mnureplace", "&Replace...", shows("Replace"), Qt::CTRL | Qt::Key_R),
+        command("mnugotoline", "&Go to Line...", goToLine, Qt::CTRL | Qt::Key_G),
     });
 }
 

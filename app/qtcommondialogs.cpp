@@ -7,6 +7,7 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 
 QStringList nameFiltersFrom(const QString &filter)
@@ -100,6 +101,17 @@ void QtCommonDialogs::showHelp(int context)
     if (!m_help)
         m_help = new HelpViewer;
     m_help->showTopic(context);
+}
+
+std::optional<int> QtCommonDialogs::askNumber(const NumberRequest &request)
+{
+    bool ok = false;
+    const int value = QInputDialog::getInt(QApplication::activeWindow(), request.title,
+                                           request.label, request.value, request.minimum,
+                                           request.maximum, 1, &ok);
+    if (!ok)
+        return std::nullopt;
+    return value;
 }
 
 CommonDialogs::Answer QtCommonDialogs::askYesNoCancel(const QString &text)

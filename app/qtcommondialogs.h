@@ -26,6 +26,7 @@ public:
     std::optional<FontChoice> chooseFont(const FontChoice &start) override;
     std::optional<QColor> chooseColor() override;
     void showHelp(int context) override;
+    std::optional<int> askNumber(const NumberRequest &request) override;
     Answer askYesNoCancel(const QString &text) override;
     Answer askYesNo(const QString &text, Answer defaultAnswer) override;
     void message(const QString &text) override;

@@ -1,6 +1,7 @@
 #include "commandtable.h"
 #include "colourpicker.h"
 
+#include "app/commands/check1.h"
 #include "app/form1.h"
 #include "dialogs/wizard/openwizard.h"
 
@@ -165,5 +166,7 @@ MenuItem toolsMenu()
         command("mnucolorpicker", "&Color Picker...", pickColour, Qt::CTRL | Qt::Key_P),
         command("mnusp", "&Special Characters...", shows("special1"), Qt::CTRL | Qt::Key_K),
         command("mnueasy", "&Easy Anchors...", shows("easy1"), Qt::CTRL | Qt::Key_A),
+        separator("mnunull334"),
+        command("mnucheck", "Check &HTML...", checkPage, Qt::Key_F7),
     });
 }

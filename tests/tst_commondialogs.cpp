@@ -7,6 +7,7 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -36,6 +37,8 @@ private slots:
     void blankNameSavesNothing_data();
     void blankNameSavesNothing();
     void colourAndFontCancel();
+    void numberQuestion_data();
+    void numberQuestion();
 };
 
 void TestCommonDialogs::messageBoxCaptionAndLines()
@@ -176,6 +179,34 @@ void TestCommonDialogs::colourAndFontCancel()
     QCOMPARE(dialogs.chooseColor(), std::optional<QColor>(QColor(18, 52, 86)));
     whenShown<QFontDialog>([](QFontDialog *dialog) { dialog->reject(); });
     QVERIFY(!dialogs.chooseFont(FontChoice{"Courier New", 10}));
+}
+
+void TestCommonDialogs::numberQuestion_data()
+{
+    QTest::addColumn<bool>("accept");
+    QTest::newRow("OK") << true;
+    QTest::newRow("Cancel") << false;
+}
+
+void TestCommonDialogs::numberQuestion()
+{
+    QFETCH(bool, accept);
+
+    QtCommonDialogs dialogs;
+    QStringList shown;
+    whenShown<QInputDialog>([&](QInputDialog *dialog) {
+        shown << dialog->windowTitle() << dialog->labelText()
+              << QString("%1 from %2 to %3")
+                     .arg(dialog->intValue())
+                     .arg(dialog->intMinimum())
+                     .arg(dialog->intMaximum());
+        dialog->setIntValue(7);
+        accept ? dialog->accept() : dialog->reject();
+    });
+    const std::optional<int> answer
+        = dialogs.askNumber({"Go to Line", "Line number (1 - 12):", 4, 1, 12});
+    QCOMPARE(answer, accept ? std::optional<int>(7) : std::nullopt);
+    QCOMPARE(shown, QStringList({"Go to Line", "Line number (1 - 12):", "4 from 1 to 12"}));
 }
 
 QTEST_MAIN(TestCommonDialogs)

@@ -66,6 +66,7 @@ private slots:
     void menuBarOrder();
     void menus_data();
     void menus();
+    void menuItemNamesAreTheirOwn();
     void toolBar();
     void toolBarButtonsRunMenuHandlers();
     void tabStripAndStatusBar();
@@ -185,13 +186,17 @@ void TestMainWindow::menus_data()
         "mnudel | Delete | Del",
         "mnuselALL | Sel&ect All | Ctrl+U",
         "mnunull154 | -",
-        "mnufind | Find... | Ctrl+F"};
+        "mnufind | Find... | Ctrl+F",
+        "mnureplace | &Replace... | Ctrl+R",
+        "mnugotoline | &Go to Line... | Ctrl+G"};
     QTest::newRow("Tools") << "mnuwiz" << QStringList{
         "mnuhtmlwiz2 | New HTML Wizard... | Ctrl+H",
         "mnunull333 | -",
         "mnucolorpicker | &Color Picker... | Ctrl+P",
         "mnusp | &Special Characters... | Ctrl+K",
-        "mnueasy | &Easy Anchors... | Ctrl+A"};
+        "mnueasy | &Easy Anchors... | Ctrl+A",
+        "mnunull334 | -",
+        "mnucheck | Check &HTML... | F7"};
     QTest::newRow("Options") << "mnuoptions" << QStringList{"mnufont | F&ont..."};
     QTest::newRow("View") << "mnuview" << QStringList{
         "mnuviewnote | View Help",
@@ -312,6 +317,23 @@ void TestMainWindow::menus()
         QVERIFY(action->isEnabled() && !action->isCheckable());
 }
 
+void TestMainWindow::menuItemNamesAreTheirOwn()
+{
+    // Commands are found by their names: two items of one name would run one handler.
+    Program program;
+    QStringList names;
+    for (const QAction *action : program.form.findChildren<QAction *>()) {
+        if (!action->objectName().isEmpty())
+            names << action->objectName();
+    }
+    QStringList twice;
+    for (const QString &name : names) {
+        if (names.count(name) > 1 && !twice.contains(name))
+            twice << name;
+    }
+    QCOMPARE(twice, QStringList());
+}
+
 void TestMainWindow::toolBar()
 {
     Program program;
@@ -361,8 +383,9 @@ void TestMainWindow::tabStripAndStatusBar()
         titles << tabs->tabText(i);
     QCOMPARE(titles, QStringList({"Structure", "Math Tags", "SSI tags", "Other tags"}));
     QCOMPARE(tabs->tabText(tabs->currentIndex()), QString("Other tags"));
-    QCOMPARE(program.form.findChild<QStatusBar *>("Bar1")->findChild<QLabel *>()->text(),
-             QString("Quillet 2.0"));
+    auto bar = program.form.findChild<QStatusBar *>("Bar1");
+    QCOMPARE(bar->findChild<QLabel *>("Bar1Text")->text(), QString("Quillet 2.0"));
+    QCOMPARE(bar->findChild<QLabel *>("Bar1Caret")->text(), QString("Ln 1, Col 1"));
 }
 
 void TestMainWindow::rightClickPopsUpInsertMenu()

@@ -6,12 +6,13 @@
 #include <QPushButton>
 
 CommandWindow::CommandWindow(Form1 &form, const QString &name, const QString &caption,
-                             QSize clientTwips)
+                             QSize clientTwips, bool resizable)
     : QWidget(&form)
     , m_form(form)
     , m_clientTwips(clientTwips)
+    , m_resizable(resizable)
 {
-    makeToolWindow(this, name, caption);
+    makeToolWindow(this, name, caption, resizable);
 }
 
 QPushButton *CommandWindow::makeCancelButton(const QString &name)
@@ -26,7 +27,7 @@ void CommandWindow::showEvent(QShowEvent *event)
     // The subclass lays out its contents after this constructor, so the size waits.
     if (!m_fitted) {
         m_fitted = true;
-        fitToTwips(this, m_clientTwips);
+        fitToTwips(this, m_clientTwips, m_resizable);
     }
     QWidget::showEvent(event);
 }

@@ -14,7 +14,8 @@ class CommandWindow : public QWidget
     Q_OBJECT
 
 public:
-    CommandWindow(Form1 &form, const QString &name, const QString &caption, QSize clientTwips);
+    CommandWindow(Form1 &form, const QString &name, const QString &caption, QSize clientTwips,
+                  bool resizable = false);
 
 protected:
     Form1 &form() const { return m_form; }
@@ -25,5 +26,6 @@ protected:
 private:
     Form1 &m_form;
     QSize m_clientTwips;
+    bool m_resizable;
     bool m_fitted = false;
 };

@@ -1,5 +1,7 @@
+#include "check1.h"
 #include "find.h"
 #include "preview1.h"
+#include "replace.h"
 
 #include "insert/windows.h"
 
@@ -7,6 +9,8 @@ std::vector<WindowEntry> commandWindows()
 {
     return {
         {QStringLiteral("Find"), createFor<Find>},
+        {QStringLiteral("Replace"), createFor<Replace>},
+        {QStringLiteral("check1"), createFor<check1>},
         {QStringLiteral("preview1"), createFor<preview1>},
     };
 }

@@ -39,6 +39,17 @@ void selectAll(Form1 &form)
     form.editor().selectAll();
 }
 
+void goToLine(Form1 &form)
+{
+    Editor &editor = form.editor();
+    const int last = editor.lineCount();
+    const std::optional<int> line = form.dialogs().askNumber(
+        {QStringLiteral("Go to Line"), QStringLiteral("Line number (1 - %1):").arg(last),
+         editor.caretPosition().line, 1, last});
+    if (line)
+        editor.setCaret({*line, 1});
+}
+
 void chooseEditorFont(Form1 &form)
 {
     selectAll(form);

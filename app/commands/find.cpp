@@ -11,9 +11,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QVBoxLayout>
 
-Find::Find(Form1 &form)
-    : CommandWindow(form, QStringLiteral("Find"), QStringLiteral("Find..."), {4815, 1485})
+SearchWindow::SearchWindow(Form1 &form, const QString &name, const QString &caption,
+                           QSize clientTwips)
+    : CommandWindow(form, name, caption, clientTwips)
     , Label1(makeLabel(QStringLiteral("Label1"), QStringLiteral("Find what:")))
     , Findit(makeText(QStringLiteral("Findit")))
     , matchcase(makeOption(QStringLiteral("matchcase"), QStringLiteral("Match Case")))
@@ -22,6 +24,8 @@ Find::Find(Form1 &form)
     , findnext(makeButton(QStringLiteral("findnext"), QStringLiteral("&Find next")))
     , Cancel(makeCancelButton(QStringLiteral("Cancel")))
     , m_options(new QButtonGroup(this))
+    , m_grid(new QGridLayout(this))
+    , m_buttons(new QVBoxLayout)
 {
     // The option's id is the editor's find flag it stands for.
     m_options->addButton(matchcase, Editor::MatchCase);
@@ -29,22 +33,38 @@ Find::Find(Form1 &form)
     m_options->addButton(Option2, 0);
     Label1->setBuddy(Findit);
 
-    auto grid = new QGridLayout(this);
-    grid->addWidget(Label1, 0, 0);
-    grid->addWidget(Findit, 0, 1);
-    grid->addWidget(matchcase, 1, 0, 1, 2);
-    grid->addWidget(Option1, 2, 0, 1, 2);
-    grid->addWidget(Option2, 3, 0, 1, 2);
-    grid->addWidget(findnext, 0, 2);
-    grid->addWidget(Cancel, 1, 2);
-    grid->setColumnStretch(1, 1);
-    grid->setRowStretch(4, 1);
+    m_grid->addWidget(Label1, 0, 0);
+    m_grid->addWidget(Findit, 0, 1);
+    m_grid->addWidget(matchcase, 2, 0, 1, 2);
+    m_grid->addWidget(Option1, 3, 0, 1, 2);
+    m_grid->addWidget(Option2, 4, 0, 1, 2);
+    m_buttons->addWidget(findnext);
+    m_buttons->addWidget(Cancel);
+    m_buttons->addStretch(1);
+    m_grid->addLayout(m_buttons, 0, 2, 6, 1);
+    m_grid->setColumnStretch(1, 1);
+    m_grid->setRowStretch(5, 1);
 
-    connect(findnext, &QPushButton::clicked, this, &Find::findNext);
+    connect(findnext, &QPushButton::clicked, this, &SearchWindow::findNext);
 }
 
-void Find::findNext()
+int SearchWindow::flags() const
+{
+    return m_options->checkedId();
+}
+
+bool SearchWindow::findNext()
 {
     // Nothing found is no news: the selection stays and nothing is shown.
-    form().editor().find(Findit->text(), m_options->checkedId());
+    return form().editor().find(Findit->text(), flags());
+}
+
+void SearchWindow::addButton(QPushButton *button)
+{
+    m_buttons->insertWidget(m_buttons->indexOf(Cancel), button);
+}
+
+Find::Find(Form1 &form)
+    : SearchWindow(form, QStringLiteral("Find"), QStringLiteral("Find..."), {4815, 1485})
+{
 }

@@ -3,21 +3,27 @@
 #include "commandwindow.h"
 
 class QButtonGroup;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
+class QVBoxLayout;
 
-// The Find window: searches the editor for the typed text from the end of the
-// selection onwards; the text found becomes the selection.
-class Find : public CommandWindow
+// What the Find and Replace windows share: the text to find, the three options as one
+// group, "&Find next", "C&ancel", and the search from the end of the selection onwards.
+class SearchWindow : public CommandWindow
 {
     Q_OBJECT
 
-public:
-    explicit Find(Form1 &form);
+protected:
+    SearchWindow(Form1 &form, const QString &name, const QString &caption, QSize clientTwips);
 
-private:
-    void findNext();
+    int flags() const; // the editor's find flags the chosen option stands for
+    bool findNext();
+    // Row 1 of the grid is free for a field under "Find what:".
+    QGridLayout *grid() const { return m_grid; }
+    // A button above "C&ancel".
+    void addButton(QPushButton *button);
 
     QLabel *Label1;
     QLineEdit *Findit;
@@ -26,5 +32,18 @@ private:
     QRadioButton *Option2;
     QPushButton *findnext;
     QPushButton *Cancel;
+
+private:
     QButtonGroup *m_options;
+    QGridLayout *m_grid;
+    QVBoxLayout *m_buttons;
+};
+
+// The Find window: the text found becomes the selection.
+class Find : public SearchWindow
+{
+    Q_OBJECT
+
+public:
+    explicit Find(Form1 &form);
 };

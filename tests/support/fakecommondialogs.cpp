@@ -37,6 +37,12 @@ void FakeCommonDialogs::showHelp(int context)
     helpTopics << context;
 }
 
+std::optional<int> FakeCommonDialogs::askNumber(const NumberRequest &request)
+{
+    numberRequests << request;
+    return next(numberAnswers, std::optional<int>());
+}
+
 CommonDialogs::Answer FakeCommonDialogs::askYesNoCancel(const QString &text)
 {
     questions << text;

@@ -20,6 +20,7 @@ public:
     std::optional<FontChoice> chooseFont(const FontChoice &start) override;
     std::optional<QColor> chooseColor() override;
     void showHelp(int context) override;
+    std::optional<int> askNumber(const NumberRequest &request) override;
     Answer askYesNoCancel(const QString &text) override;
     // Answers from questionAnswers too; an empty queue answers No.
     Answer askYesNo(const QString &text, Answer defaultAnswer) override;
@@ -30,12 +31,14 @@ public:
     QList<std::optional<FontChoice>> fontAnswers;
     QList<std::optional<QColor>> colourAnswers;
     QList<Answer> questionAnswers;
+    QList<std::optional<int>> numberAnswers;
 
     QList<FileRequest> openRequests;
     QList<FileRequest> saveRequests;
     QList<FontChoice> fontStarts;
     int colourRequests = 0;
     QList<int> helpTopics;
+    QList<NumberRequest> numberRequests;
     QStringList questions;
     QList<Answer> yesNoDefaults;
     QStringList messages;

@@ -1,0 +1,59 @@
+#include "htmlcheck.h"
+
+#include <tidy.h>
+#include <tidybuffio.h>
+
+#include <algorithm>
+
+namespace {
+// The program's own vocabulary beyond what Tidy knows, or knows under other rules: the
+// legacy and proposed tags its snippets and dialogs insert.
+const char inlineTags[] = "abbrev, person, sample, blink, marquee, nobr, math, array, above, "
+                          "below, over, root, sqrt, comment";
+const char blockTags[] = "multicol";
+const char emptyTags[] = "spacer, bgsound, nextid, embed, href";
+
+Bool TIDY_CALL collect(TidyMessage message)
+{
+    const TidyReportLevel level = tidyGetMessageLevel(message);
+    if (level >= TidyWarning && level <= TidyFatal && level != TidyConfig) {
+        auto findings = static_cast<QList<Finding> *>(tidyGetAppData(tidyGetMessageDoc(message)));
+        findings->append({tidyGetMessageLine(message), tidyGetMessageColumn(message),
+                          QString::fromUtf8(tidyGetMessagePrefix(message))
+                              + QString::fromUtf8(tidyGetMessage(message))});
+    }
+    return no; // nothing goes to Tidy's own error output
+}
+} // namespace
+
+QList<Finding> checkHtml(const QByteArray &utf8)
+{
+    QList<Finding> findings;
+    const TidyDoc doc = tidyCreate();
+    tidySetAppData(doc, &findings);
+    tidySetMessageCallback(doc, collect);
+    tidyOptSetBool(doc, TidyQuiet, yes);
+    tidyOptSetBool(doc, TidyShowInfo, no);
+    tidyOptSetInt(doc, TidyShowErrors, 1 << 20);
+    // A tab is one column, as in the status bar.
+    tidyOptSetInt(doc, TidyTabSize, 1);
+    tidySetInCharEncoding(doc, "utf8");
+    tidyOptParseValue(doc, "new-inline-tags", inlineTags);
+    tidyOptParseValue(doc, "new-blocklevel-tags", blockTags);
+    tidyOptParseValue(doc, "new-empty-tags", emptyTags);
+
+    // Tidy only reads the buffer: the parsed tree is dropped, nothing is written back.
+    TidyBuffer input;
+    tidyBufInit(&input);
+    tidyBufAttach(&input, reinterpret_cast<byte *>(const_cast<char *>(utf8.constData())),
+                  uint(utf8.size()));
+    tidyParseBuffer(doc, &input);
+    tidyBufDetach(&input);
+    tidyRelease(doc);
+
+    // Tidy reports some findings only when it has seen more of the page.
+    std::stable_sort(findings.begin(), findings.end(), [](const Finding &a, const Finding &b) {
+        return std::pair(a.line, a.column) < std::pair(b.line, b.column);
+    });
+    return findings;
+}

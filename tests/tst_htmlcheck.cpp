@@ -1,0 +1,161 @@
+#include "support/program.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+// Tools › Check HTML: HTML Tidy's findings about the editor's text, one row each.
+namespace {
+// Three lines: what follows starts on line 4.
+const QByteArray head = "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 3.2//EN\">\n"
+                        "<TITLE>Page</TITLE>\n<BODY>\n";
+
+QStringList rows(Program &program)
+{
+    QStringList texts;
+    auto list = program.find<QListWidget>("List1", "check1");
+    for (int i = 0; i < list->count(); ++i)
+        texts << list->item(i)->text();
+    return texts;
+}
+} // namespace
+
+class TestHtmlCheck : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void windowShowsItsControls();
+    void findings_data();
+    void findings();
+    void choosingARowMovesTheCaret_data();
+    void choosingARowMovesTheCaret();
+    void pageBuiltWithTheProgramsCommandsIsClean();
+    void checkingAgainSeesTheNewText();
+};
+
+void TestHtmlCheck::windowShowsItsControls()
+{
+    Program program;
+    program.show();
+    program.key(Qt::Key_F7);
+    QWidget *window = program.window("check1");
+    QVERIFY(window->isVisible());
+    QVERIFY(!window->isModal());
+    QCOMPARE(window->windowTitle(), QString("HTML Check"));
+    QCOMPARE(program.find<QPushButton>("Command1", "check1")->text(), QString("&Close"));
+    program.click("Command1", "check1");
+    QVERIFY(!window->isVisible());
+}
+
+void TestHtmlCheck::findings_data()
+{
+    QTest::addColumn<QByteArray>("page");
+    QTest::addColumn<QStringList>("rows");
+
+    QTest::newRow("one fault") << head + "<P>one\n<P>two <FOO>three\n"
+        << QStringList{"Line 5, column 8: Error: <foo> is not recognized!",
+                       "Line 5, column 8: Warning: discarding unexpected <foo>"};
+    // Tidy tells of the obsolete element only at the end of its report.
+    QTest::newRow("document order") << head + "<XMP>x</XMP>\n<FOO>\n"
+        << QStringList{"Line 4, column 1: Warning: replacing obsolete element <xmp> with <pre>",
+                       "Line 5, column 1: Error: <foo> is not recognized!",
+                       "Line 5, column 1: Warning: discarding unexpected <foo>"};
+    QTest::newRow("characters and tabs are one column each")
+        << head + "\t\xc3\xa9<FOO>\n"
+        << QStringList{"Line 4, column 3: Error: <foo> is not recognized!",
+                       "Line 4, column 3: Warning: discarding unexpected <foo>"};
+    QTest::newRow("Windows-1252 page") << head + "caf\xe9 <FOO>\n"
+        << QStringList{"Line 4, column 6: Error: <foo> is not recognized!",
+                       "Line 4, column 6: Warning: discarding unexpected <foo>"};
+    QTest::newRow("clean") << head + "<P>text\n"
+                           << QStringList{"No problems found."};
+}
+
+void TestHtmlCheck::findings()
+{
+    QFETCH(QByteArray, page);
+    QFETCH(QStringList, rows);
+
+    Program program;
+    program.editor().setBytes(page);
+    program.trigger("mnucheck");
+    QCOMPARE(::rows(program), rows);
+    QCOMPARE(program.bytes(), page);
+}
+
+void TestHtmlCheck::choosingARowMovesTheCaret_data()
+{
+    QTest::addColumn<bool>("doubleClick");
+
+    QTest::newRow("Enter") << false;
+    QTest::newRow("double-click") << true;
+}
+
+void TestHtmlCheck::choosingARowMovesTheCaret()
+{
+    QFETCH(bool, doubleClick);
+
+    Program program;
+    program.show();
+    program.editor().setBytes(head + "<P>one <B>two</I>\n<P>three\n");
+    program.trigger("mnucheck");
+    auto list = program.find<QListWidget>("List1", "check1");
+    QCOMPARE(rows(program).size(), 1);
+    QCOMPARE(rows(program).first(), QString("Line 4, column 8: Warning: replacing unexpected i "
+                                            "with </i>"));
+    if (doubleClick) {
+        // A double-click is a click and then the double-click event.
+        const QPoint row = list->visualItemRect(list->item(0)).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, row);
+    } else {
+        QTest::keyClick(list, Qt::Key_Return);
+    }
+    QCOMPARE(program.find<QLabel>("Bar1Caret")->text(), QString("Ln 4, Col 8"));
+    QCOMPARE(program.editor().selectionLength(), 0);
+}
+
+void TestHtmlCheck::pageBuiltWithTheProgramsCommandsIsClean()
+{
+    Program program;
+    program.trigger("mnuhtmlwiz2");
+    program.find<QComboBox>("Combo1", "htmlwiz1")->setCurrentText("<!DOCTYPE HTML PUBLIC "
+                                                                  "\"-//W3C//DTD HTML 3.2//EN\">");
+    program.find<QLineEdit>("Text1", "htmlwiz1")->setText("My page");
+    program.click("Command2", "htmlwiz1");
+    const QStringList commands{"mnublink", "mnumath", "mnuarray", "mnuabove", "mnubelow",
+                               "mnuover", "mnuroot", "mnusqroot", "mnuabbrev", "mnuperson",
+                               "mnusample", "mnucenter", "mnucom", "mnubig"};
+    for (const QString &command : commands)
+        program.trigger(command);
+    for (const QString &dialog : {"mar1", "spacer1", "multicol1"}) {
+        program.form.showWindow(dialog);
+        program.click("Command2", dialog);
+    }
+    program.trigger("mnuend");
+    const QByteArray page = program.bytes();
+    for (const char *tag : {"<MARQUEE", "<SPACER", "<MULTICOL", "<ARRAY>", "<SQRT>"})
+        QVERIFY2(page.contains(tag), tag);
+
+    program.trigger("mnucheck");
+    QCOMPARE(rows(program), QStringList({"No problems found."}));
+    QCOMPARE(program.bytes(), page);
+}
+
+void TestHtmlCheck::checkingAgainSeesTheNewText()
+{
+    Program program;
+    program.show();
+    program.editor().setBytes(head + "<FOO>\n");
+    program.trigger("mnucheck");
+    QCOMPARE(rows(program).size(), 2);
+    program.editor().setBytes(head + "");
+    program.key(Qt::Key_F7);
+    QCOMPARE(rows(program), QStringList({"No problems found."}));
+}
+
+QTEST_MAIN(TestHtmlCheck)
+#include "tst_htmlcheck.moc"

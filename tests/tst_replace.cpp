@@ -1,0 +1,178 @@
+#include "support/program.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+// The Replace window: Find's search with "&Replace" and "Replace &All".
+namespace {
+// Opens the window and fills its two texts and its option.
+void fill(Program &program, const QString &text, const QString &replacement,
+          const QString &option)
+{
+    program.trigger("mnureplace");
+    program.find<QLineEdit>("Findit", "Replace")->setText(text);
+    program.find<QLineEdit>("Replacewith", "Replace")->setText(replacement);
+    program.click(option, "Replace");
+}
+
+QString shownCount(Program &program)
+{
+    return program.find<QLabel>("Label3", "Replace")->text();
+}
+} // namespace
+
+class TestReplace : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void windowShowsItsControls();
+    void replaceAll_data();
+    void replaceAll();
+    void replaceAllIsOneUndoStep();
+    void replaceTakesAnOccurrenceAndMovesOn_data();
+    void replaceTakesAnOccurrenceAndMovesOn();
+    void cancelHidesAndKeepsFieldsAndOption();
+};
+
+void TestReplace::windowShowsItsControls()
+{
+    Program program;
+    program.show();
+    program.key(Qt::Key_R, Qt::ControlModifier);
+    QWidget *window = program.window("Replace");
+    QVERIFY(window->isVisible());
+    QVERIFY(!window->isModal());
+    QCOMPARE(window->windowTitle(), QString("Replace..."));
+    const QStringList labels{program.find<QLabel>("Label1", "Replace")->text(),
+                             program.find<QLabel>("Label2", "Replace")->text()};
+    QCOMPARE(labels, QStringList({"Find what:", "Replace with:"}));
+    QStringList buttons;
+    for (const char *name : {"matchcase", "Option1", "Option2", "findnext", "replace",
+                             "replaceall", "Cancel"})
+        buttons << program.find<QAbstractButton>(name, "Replace")->text();
+    QCOMPARE(buttons, QStringList({"Match Case", "Whole word only", "None of the above...",
+                                   "&Find next", "&Replace", "Replace &All", "C&ancel"}));
+    QVERIFY(program.find<QRadioButton>("Option2", "Replace")->isChecked());
+    QCOMPARE(program.find<QLineEdit>("Findit", "Replace")->text(), QString());
+    QCOMPARE(program.find<QLineEdit>("Replacewith", "Replace")->text(), QString());
+}
+
+void TestReplace::replaceAll_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("replacement");
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("after");
+    QTest::addColumn<QString>("count");
+
+    const QByteArray page = "<TD>td</td> TDs <td>";
+    QTest::newRow("none of the above") << "Option2" << "td" << "TH" << page
+        << QByteArray("<TH>TH</TH> THs <TH>") << "5 replaced";
+    QTest::newRow("match case") << "matchcase" << "td" << "th" << page
+        << QByteArray("<TD>th</th> TDs <th>") << "3 replaced";
+    QTest::newRow("whole word only") << "Option1" << "TD" << "TH" << page
+        << QByteArray("<TH>TH</TH> TDs <TH>") << "4 replaced";
+    QTest::newRow("replacement holds the text") << "Option2" << "a" << "aa" << QByteArray("a-a")
+        << QByteArray("aa-aa") << "2 replaced";
+    QTest::newRow("Windows-1252 page") << "matchcase" << QString::fromUtf8("caf\u00e9")
+        << QString::fromUtf8("th\u00e9") << QByteArray("caf\xe9, Caf\xe9")
+        << QByteArray("th\xe9, Caf\xe9") << "1 replaced";
+    QTest::newRow("nothing found") << "Option2" << "tr" << "th" << page << page
+        << "Nothing found";
+    QTest::newRow("nothing to find") << "Option2" << "" << "th" << page << page
+        << "Nothing found";
+}
+
+void TestReplace::replaceAll()
+{
+    QFETCH(QString, option);
+    QFETCH(QString, text);
+    QFETCH(QString, replacement);
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, after);
+    QFETCH(QString, count);
+
+    Program program;
+    program.editor().setBytes(before);
+    fill(program, text, replacement, option);
+    program.click("replaceall", "Replace");
+    QCOMPARE(program.bytes(), after);
+    QCOMPARE(shownCount(program), count);
+}
+
+void TestReplace::replaceAllIsOneUndoStep()
+{
+    Program program;
+    program.show();
+    program.type("one two one two one");
+    fill(program, "one", "1", "Option2");
+    program.click("replaceall", "Replace");
+    QCOMPARE(program.bytes(), QByteArray("1 two 1 two 1"));
+    QVERIFY(program.form.document().changed);
+
+    program.editor().setFocus();
+    program.key(Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(program.bytes(), QByteArray("one two one two one"));
+    program.key(Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(program.bytes(), QByteArray("1 two 1 two 1"));
+}
+
+void TestReplace::replaceTakesAnOccurrenceAndMovesOn_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("afterFirst");
+    QTest::addColumn<QByteArray>("afterSecond");
+    QTest::addColumn<QString>("selectedAtEnd");
+
+    // The first press only finds the first occurrence: nothing was selected yet.
+    QTest::newRow("none of the above") << "Option2" << "cell"
+        << QByteArray("Cell cells cell") << QByteArray("<TD> cells cell") << "cell";
+    QTest::newRow("match case") << "matchcase" << "cell"
+        << QByteArray("Cell cells cell") << QByteArray("Cell <TD>s cell") << "cell";
+    QTest::newRow("whole word only") << "Option1" << "cell"
+        << QByteArray("Cell cells cell") << QByteArray("<TD> cells cell") << "cell";
+}
+
+void TestReplace::replaceTakesAnOccurrenceAndMovesOn()
+{
+    QFETCH(QString, option);
+    QFETCH(QString, text);
+    QFETCH(QByteArray, afterFirst);
+    QFETCH(QByteArray, afterSecond);
+    QFETCH(QString, selectedAtEnd);
+
+    Program program;
+    program.editor().setBytes("Cell cells cell");
+    fill(program, text, "<TD>", option);
+    program.click("replace", "Replace");
+    QCOMPARE(program.bytes(), afterFirst);
+    program.click("replace", "Replace");
+    QCOMPARE(program.bytes(), afterSecond);
+    QCOMPARE(program.editor().selectedText(), selectedAtEnd);
+    QCOMPARE(shownCount(program), QString());
+}
+
+void TestReplace::cancelHidesAndKeepsFieldsAndOption()
+{
+    Program program;
+    fill(program, "old", "new", "Option1");
+    program.click("Cancel", "Replace");
+    QVERIFY(!program.window("Replace")->isVisible());
+
+    program.trigger("mnureplace");
+    QVERIFY(program.window("Replace")->isVisible());
+    QCOMPARE(program.find<QLineEdit>("Findit", "Replace")->text(), QString("old"));
+    QCOMPARE(program.find<QLineEdit>("Replacewith", "Replace")->text(), QString("new"));
+    QVERIFY(program.find<QRadioButton>("Option1", "Replace")->isChecked());
+    // The Find window keeps its own fields.
+    program.trigger("mnufind");
+    QCOMPARE(program.find<QLineEdit>("Findit", "Find")->text(), QString());
+}
+
+QTEST_MAIN(TestReplace)
+#include "tst_replace.moc"
