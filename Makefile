@@ -1,10 +1,14 @@
 # make run: install what is missing, build, start Quillet.
 # make test: install what is missing, build, run the whole test suite.
 # make package: install what is missing, build, pack build/quillet_*.deb.
+# make test5: the same build and suite on Qt 5.15 (in build-qt5).
+# make win32: the 32-bit Windows program, build-win32/Quillet and its zip.
+# make test-win32: that build's test suite under Wine.
 BUILD ?= build
+BUILD5 ?= build-qt5
 JOBS ?= 2
 
-.PHONY: all deps build run test bench package clean
+.PHONY: all deps build run test bench package clean deps5 build5 test5 win32 test-win32
 
 all: build
 
@@ -33,5 +37,21 @@ bench: build
 		QT_QPA_PLATFORM=offscreen $(BUILD)/bench/quillet_bench; \
 	fi
 
+deps5:
+	@sh scripts/install-deps.sh qt5
+
+build5: deps5
+	cmake -S . -B $(BUILD5) -DQUILLET_QT=5 -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD5) -j$(JOBS)
+
+test5: build5
+	cd $(BUILD5) && ctest --output-on-failure -j$(JOBS)
+
+win32:
+	bash scripts/build-win32.sh
+
+test-win32:
+	bash scripts/build-win32.sh test
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(BUILD5) build-win32

@@ -1,6 +1,7 @@
 #include "editor.h"
 
 #include "htmllexer.h"
+#include "qtcompat.h"
 
 #include <Qsci/qscicommand.h>
 #include <Qsci/qscicommandset.h>
@@ -40,7 +41,7 @@ protected:
     void mousePressEvent(QMouseEvent *event) override
     {
         if (event->button() == Qt::RightButton) {
-            rightButtonPressed(event->globalPosition().toPoint());
+            rightButtonPressed(QtCompat::globalPos(event));
             return;
         }
         QsciScintilla::mousePressEvent(event);
@@ -122,7 +123,7 @@ Editor::Editor(QWidget *parent)
     m_area->SendScintilla(QsciScintilla::SCI_SETPOSITIONCACHE, 16384UL);
 
     QFont font(QStringLiteral("Courier New"), 10);
-    if (!QFontDatabase::families().contains(font.family())) {
+    if (!QtCompat::fontFamilies().contains(font.family())) {
         font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
         font.setPointSize(10);
     }
@@ -168,13 +169,13 @@ void Editor::putSelectedText(const QString &text)
 
 QString Editor::selectedText() const
 {
-    const auto [start, end] = std::minmax(currentSelection().first, currentSelection().second);
+    const auto [start, end] = std::minmax({currentSelection().first, currentSelection().second});
     return QString::fromUtf8(heldText() + start, end - start);
 }
 
 int Editor::selectionLength() const
 {
-    const auto [start, end] = std::minmax(currentSelection().first, currentSelection().second);
+    const auto [start, end] = std::minmax({currentSelection().first, currentSelection().second});
     return int(m_area->SendScintilla(QsciScintilla::SCI_COUNTCHARACTERS, start, end));
 }
 
@@ -440,7 +441,7 @@ void Editor::releaseKeys(const QList<QKeySequence> &keys)
     for (const QKeySequence &sequence : keys) {
         if (sequence.isEmpty())
             continue;
-        const int key = sequence[0].toCombined();
+        const int key = QtCompat::firstKey(sequence);
         for (QsciCommand *command : commands) {
             if (command->key() == key)
                 command->setKey(0);
@@ -549,7 +550,7 @@ void DocumentLoader::add(const char *data, qsizetype size)
         const bool heldAscii = m_utf8.isAscii();
         m_utf8.add(data, size);
         if (!m_utf8.hasFailed()) {
-            m_holder->SendScintilla(QsciScintilla::SCI_APPENDTEXT, static_cast<unsigned long>(size),
+            m_holder->SendScintilla(QsciScintilla::SCI_APPENDTEXT, static_cast<uintptr_t>(size),
                                     data);
             return;
         }
@@ -558,7 +559,7 @@ void DocumentLoader::add(const char *data, qsizetype size)
     QByteArray text;
     appendFromWindows1252(text, data, size);
     m_holder->SendScintilla(QsciScintilla::SCI_APPENDTEXT,
-                            static_cast<unsigned long>(text.size()), text.constData());
+                            static_cast<uintptr_t>(text.size()), text.constData());
 }
 
 void DocumentLoader::holdAsWindows1252(bool heldAscii)
@@ -572,7 +573,7 @@ void DocumentLoader::holdAsWindows1252(bool heldAscii)
     appendFromWindows1252(text, held, m_holder->SendScintilla(QsciScintilla::SCI_GETLENGTH));
     m_holder->SendScintilla(QsciScintilla::SCI_CLEARALL);
     m_holder->SendScintilla(QsciScintilla::SCI_APPENDTEXT,
-                            static_cast<unsigned long>(text.size()), text.constData());
+                            static_cast<uintptr_t>(text.size()), text.constData());
 }
 
 Encoding DocumentLoader::finish()

@@ -10,6 +10,8 @@ class OutsideWorld
 public:
     virtual ~OutsideWorld() = default;
 
+    // Quillet's own folder (see installfolder.h).
+    virtual QString installFolder() = 0;
     virtual QString openInBrowser(const QString &file) = 0;
     virtual QString startProgram(const QString &program, const QStringList &arguments) = 0;
     virtual QString print(const QString &text) = 0;

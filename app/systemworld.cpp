@@ -1,5 +1,7 @@
 #include "systemworld.h"
 
+#include "installfolder.h"
+
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QPrinter>
@@ -7,6 +9,11 @@
 #include <QProcess>
 #include <QTextDocument>
 #include <QUrl>
+
+QString SystemWorld::installFolder()
+{
+    return ::installFolder();
+}
 
 QString SystemWorld::openInBrowser(const QString &file)
 {

@@ -71,17 +71,17 @@ std::optional<Tag> readTag(const QByteArray &text, qsizetype start)
 {
     Tag tag;
     tag.start = start;
-    tag.closing = start + 1 < text.size() && text[start + 1] == '/';
+    tag.closing = start + 1 < text.size() && text.at(start + 1) == '/';
     qsizetype i = start + (tag.closing ? 2 : 1);
-    if (i >= text.size() || !isLetter(text[i]))
+    if (i >= text.size() || !isLetter(text.at(i)))
         return std::nullopt;
     tag.nameStart = i;
-    while (i < text.size() && isNameCharacter(text[i]))
+    while (i < text.size() && isNameCharacter(text.at(i)))
         ++i;
     tag.nameLength = i - tag.nameStart;
     char quote = 0;
     for (; i < text.size(); ++i) {
-        const char c = text[i];
+        const char c = text.at(i);
         if (quote) {
             if (c == quote)
                 quote = 0;
@@ -89,7 +89,7 @@ std::optional<Tag> readTag(const QByteArray &text, qsizetype start)
             quote = c;
         } else if (c == '>') {
             tag.end = i + 1;
-            tag.selfClosed = text[i - 1] == '/';
+            tag.selfClosed = text.at(i - 1) == '/';
             return tag;
         }
     }
@@ -145,10 +145,10 @@ std::vector<TextRange> matchingTags(const QByteArray &text, qsizetype caret)
 {
     // The name the caret stands in, if any; then the tags of that name around it.
     qsizetype nameStart = caret;
-    while (nameStart > 0 && isNameCharacter(text[nameStart - 1]))
+    while (nameStart > 0 && isNameCharacter(text.at(nameStart - 1)))
         --nameStart;
     qsizetype nameEnd = caret;
-    while (nameEnd < text.size() && isNameCharacter(text[nameEnd]))
+    while (nameEnd < text.size() && isNameCharacter(text.at(nameEnd)))
         ++nameEnd;
     const QByteArray name = text.mid(nameStart, nameEnd - nameStart).toUpper();
     if (name.isEmpty() || hasNoEndTag(name))
@@ -198,10 +198,10 @@ void markMatchingTags(Editor &editor)
     const long caret = editor.caretOffset();
     const QByteArray before = editor.heldRange(caret - nameReach, caret);
     qsizetype i = before.size();
-    while (i > 0 && isNameCharacter(before[i - 1]))
+    while (i > 0 && isNameCharacter(before.at(i - 1)))
         --i;
-    const bool maybeInName = (i > 0 && before[i - 1] == '<')
-                             || (i > 1 && before[i - 1] == '/' && before[i - 2] == '<');
+    const bool maybeInName = (i > 0 && before.at(i - 1) == '<')
+                             || (i > 1 && before.at(i - 1) == '/' && before.at(i - 2) == '<');
     if (!maybeInName) {
         editor.markTags({});
         return;

@@ -33,6 +33,7 @@ namespace {
 class QuietWorld : public OutsideWorld
 {
 public:
+    QString installFolder() override { return {}; }
     QString openInBrowser(const QString &) override { return {}; }
     QString startProgram(const QString &, const QStringList &) override { return {}; }
     QString print(const QString &) override { return {}; }

@@ -1,7 +1,7 @@
 #include "easy1.h"
 
 #include "app/form1.h"
-#include "app/installfolder.h"
+#include "app/outsideworld.h"
 #include "dialogs/common/attributes.h"
 #include "dialogs/common/toolwindow.h"
 #include "dialogs/common/twips.h"
@@ -29,6 +29,17 @@ QString joinPath(const QString &folder, const QString &name)
     return path + name;
 }
 
+QString driveOf(const QString &folder, const QStringList &drives)
+{
+    QString found;
+    for (const QString &root : drives) {
+        const QString prefix = root.endsWith(QLatin1Char('/')) ? root : root + QLatin1Char('/');
+        if ((folder == root || folder.startsWith(prefix)) && root.size() > found.size())
+            found = root;
+    }
+    return found;
+}
+
 namespace {
 // Drive letters on Windows; elsewhere the roots of the mounted volumes, "/" first.
 QStringList driveRoots()
@@ -49,18 +60,6 @@ bool isReadableFolder(const QString &path)
 {
     const QFileInfo info(path);
     return info.isDir() && info.isReadable();
-}
-
-// The drive a folder lies on: the longest root that leads to it.
-QString driveOf(const QString &folder, const QStringList &drives)
-{
-    QString found;
-    for (const QString &root : drives) {
-        const QString prefix = root.endsWith(QLatin1Char('/')) ? root : root + QLatin1Char('/');
-        if ((folder == root || folder.startsWith(prefix)) && root.size() > found.size())
-            found = root;
-    }
-    return found;
 }
 
 // The folder and the folders above it up to the drive's root, the root first.
@@ -154,7 +153,8 @@ easy1::easy1(Form1 &form)
     connect(Command1, &QPushButton::clicked, this, &easy1::addLink);
     connect(Command2, &QPushButton::clicked, this, &QWidget::hide);
 
-    for (const QString &start : {installFolder(), QDir::homePath(), QDir::rootPath()}) {
+    const QString installFolder = m_form.world().installFolder();
+    for (const QString &start : {installFolder, QDir::homePath(), QDir::rootPath()}) {
         if (openFolder(start))
             break;
     }

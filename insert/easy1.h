@@ -15,6 +15,10 @@ class QTreeWidget;
 // leaves the folder with its separator at the end.
 QString joinPath(const QString &folder, const QString &name);
 
+// The drive a folder lies on, both in Qt's separators: the longest of the roots (drive
+// letters on Windows, mounted volumes elsewhere) that leads to it.
+QString driveOf(const QString &folder, const QStringList &drives);
+
 // Easy anchors: the user browses drives, folders and files, and adds a link to the
 // chosen file at the main window's caret. The drive list, the folder tree and the
 // file list show one location; the window stays open for further links.

@@ -1,9 +1,11 @@
 #include "support/files.h"
 #include "support/program.h"
+#include "support/reasons.h"
 
 #include "app/commandline.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -36,8 +38,9 @@ Run runQuillet(const QStringList &arguments)
         return run;
     }
     run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.output = process.readAllStandardOutput();
-    run.error = process.readAllStandardError();
+    // Windows' text-mode output ends its lines in CR LF.
+    run.output = process.readAllStandardOutput().replace("\r\n", "\n");
+    run.error = process.readAllStandardError().replace("\r\n", "\n");
     return run;
 }
 
@@ -89,13 +92,15 @@ void TestCommandLine::replies_data()
                                 << QByteArrayList{};
     QTest::newRow("help wins over files") << QStringList{"a.htm", "--help", "b.htm"} << 0
                                           << QByteArrayList{"Usage: "} << QByteArrayList{};
+    // The program names itself as it was started: quillet, or quillet.exe on Windows.
+    const QByteArray name = QFileInfo(QStringLiteral(QUILLET_BINARY)).fileName().toUtf8();
     QTest::newRow("two files")
         << QStringList{"a.htm", "b.htm"} << 2 << QByteArrayList{}
-        << QByteArrayList{"quillet: Quillet opens one file at a time, not 2.",
-                          "Try 'quillet --help'"};
+        << QByteArrayList{name + ": Quillet opens one file at a time, not 2.",
+                          "Try '" + name + " --help'"};
     QTest::newRow("unknown option")
         << QStringList{"--bogus", "a.htm"} << 2 << QByteArrayList{}
-        << QByteArrayList{"quillet: Unknown option 'bogus'.", "Try 'quillet --help'"};
+        << QByteArrayList{name + ": Unknown option 'bogus'.", "Try '" + name + " --help'"};
     QTest::newRow("unknown short option") << QStringList{"-x"} << 2 << QByteArrayList{}
                                           << QByteArrayList{"Unknown option 'x'."};
 }
@@ -150,7 +155,7 @@ void TestCommandLine::unreadableFileLeavesUntitledDocument_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("missing") << "missing.htm" << "No such file or directory";
+    QTest::newRow("missing") << "missing.htm" << missingFileReason();
     QTest::newRow("a folder") << "folder.htm" << "It is a folder, not a file.";
 }
 

@@ -89,6 +89,7 @@ class TestDesktop : public QObject
     Q_OBJECT
 
 private slots:
+    void init();
     void droppedFileOpens_data();
     void droppedFileOpens();
     void firstLocalFileOfADropOpens();
@@ -97,6 +98,14 @@ private slots:
     void desktopEntryValidates();
     void desktopEntryOpensHtmlPages();
 };
+
+void TestDesktop::init()
+{
+#ifdef Q_OS_WIN
+    if (QByteArray(QTest::currentTestFunction()).startsWith("desktopEntry"))
+        QSKIP("the desktop entry is how Linux desktops list the program; Windows has none");
+#endif
+}
 
 void TestDesktop::droppedFileOpens_data()
 {

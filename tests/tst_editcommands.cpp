@@ -59,9 +59,9 @@ Look lookAt(Program &program, long position)
     Look look;
     look.family = family;
     look.size = int(area->SendScintilla(QsciScintilla::SCI_STYLEGETSIZE, style));
-    // QScintilla hands Qt's weight over negated.
+    // QScintilla hands Qt's weight over negated, on the scale of the Qt in use.
     look.bold = std::abs(area->SendScintilla(QsciScintilla::SCI_STYLEGETWEIGHT, style))
-                >= QsciScintilla::SC_WEIGHT_BOLD;
+                >= QFont::Bold;
     look.italic = area->SendScintilla(QsciScintilla::SCI_STYLEGETITALIC, style);
     look.underline = area->SendScintilla(QsciScintilla::SCI_STYLEGETUNDERLINE, style);
     const long indicators = area->SendScintilla(QsciScintilla::SCI_INDICATORALLONFOR, position);

@@ -1,5 +1,6 @@
 #include "support/modal.h"
 #include "support/program.h"
+#include "support/reasons.h"
 
 #include "app/commands/filecommands.h"
 #include "app/commands/filereader.h"
@@ -469,7 +470,7 @@ void TestFileCommands::failedReadKeepsDocument_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("reason");
     QTest::addColumn<bool>("dropped");
-    QTest::newRow("missing file") << "missing.htm" << "No such file or directory" << true;
+    QTest::newRow("missing file") << "missing.htm" << missingFileReason() << true;
     QTest::newRow("a folder") << "folder" << "It is a folder, not a file." << false;
 #ifdef Q_OS_UNIX
     QTest::newRow("a pipe") << "pipe" << "It is a pipe, not a file." << false;

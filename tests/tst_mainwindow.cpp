@@ -3,6 +3,7 @@
 #include "app/form2.h"
 #include "app/helpviewer.h"
 #include "app/qtcommondialogs.h"
+#include "app/qtcompat.h"
 
 #include <QAbstractScrollArea>
 #include <QAction>
@@ -177,7 +178,7 @@ void TestMainWindow::introTexts()
     QVERIFY(welcome[0].contains("Quillet") && welcome[0].contains("Quillet Works"));
     QCOMPARE(welcome[1], QString("What Quillet is, is an HTML editor, which is aimed to help you "
                                  "to create HTML pages, making things easier than ever before."));
-    QVERIFY(!intro.findChild<QLabel *>("Image1")->pixmap().isNull());
+    QVERIFY(!QtCompat::labelPixmap(intro.findChild<QLabel *>("Image1")).isNull());
 }
 
 void TestMainWindow::menuBarOrder()

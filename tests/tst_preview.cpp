@@ -17,7 +17,7 @@ const QString startPath = QStringLiteral("c:\\program files\\quick view plus\\pr
 
 QString tempFolder()
 {
-    return installFolder() + QStringLiteral("/temp");
+    return FakeWorld::ownFolder + QStringLiteral("/temp");
 }
 
 QString previewFile()
@@ -58,6 +58,8 @@ private slots:
     void initTestCase();
     void init();
     void cleanupTestCase();
+    void installFolderAndPreviewFile_data();
+    void installFolderAndPreviewFile();
 
     void f5SavesWithoutAskingAndOpensTheDocument();
     void f5OverwritesThePreviewFileEachTime();
@@ -92,7 +94,35 @@ void TestPreview::init()
 
 void TestPreview::cleanupTestCase()
 {
-    QDir(installFolder()).removeRecursively();
+    QDir(FakeWorld::ownFolder).removeRecursively();
+}
+
+// Both systems' answers, worked out on either.
+void TestPreview::installFolderAndPreviewFile_data()
+{
+    QTest::addColumn<bool>("windows");
+    QTest::addColumn<QString>("appData");
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("preview");
+
+    QTest::newRow("Windows") << true << "C:/Users/ann/AppData/Roaming/Quillet" << "C:\\QUILLET\\"
+                             << "C:\\QUILLET\\temp\\toview.htm";
+    QTest::newRow("Linux") << false << "/home/ann/.local/share/Quillet"
+                           << "/home/ann/.local/share/Quillet"
+                           << "/home/ann/.local/share/Quillet/temp/toview.htm";
+    QTest::newRow("Linux, separator at the end") << false << "/srv/quillet/" << "/srv/quillet/"
+                                                 << "/srv/quillet/temp/toview.htm";
+}
+
+void TestPreview::installFolderAndPreviewFile()
+{
+    QFETCH(bool, windows);
+    QFETCH(QString, appData);
+    QFETCH(QString, folder);
+    QFETCH(QString, preview);
+
+    QCOMPARE(installFolder(windows, appData), folder);
+    QCOMPARE(previewFile(folder, windows), preview);
 }
 
 void TestPreview::f5SavesWithoutAskingAndOpensTheDocument()
@@ -164,7 +194,7 @@ void TestPreview::f5ReportsAPreviewFileThatCannotBeWritten()
     Program program;
     openAndChange(program, path);
     // A file where the folder should be: no folder can be made there.
-    QVERIFY(QDir().mkpath(installFolder()));
+    QVERIFY(QDir().mkpath(FakeWorld::ownFolder));
     write(tempFolder(), "in the way");
 
     program.trigger("mnupreview");
@@ -232,6 +262,10 @@ void TestPreview::viewerGetsProgramAndFileAsSeparateArguments()
 {
     QFETCH(QString, viewer);
     QFETCH(QString, fileName);
+#ifdef Q_OS_WIN
+    if (fileName.contains('"'))
+        QSKIP("Windows file names cannot hold double quotes");
+#endif
 
     const QString path = m_documents.filePath(fileName);
     Program program;

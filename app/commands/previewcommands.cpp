@@ -9,14 +9,15 @@
 #include "app/outsideworld.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace {
 // The preview file holds the editor's bytes as they were at the last browser preview.
 bool writePreviewFile(Form1 &form)
 {
-    const QDir folder(QDir(installFolder()).filePath(QStringLiteral("temp")));
-    const QString path = folder.filePath(QStringLiteral("toview.htm"));
+    const QString path = previewFile(form.world().installFolder());
+    const QDir folder = QFileInfo(path).dir();
     QSaveFile file(path);
     if (folder.mkpath(QStringLiteral(".")) && file.open(QIODevice::WriteOnly)
         && form.editor().writeTo(file) && file.commit())

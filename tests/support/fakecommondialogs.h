@@ -3,7 +3,12 @@
 #include "app/commondialogs.h"
 
 #include <QList>
+#include <QMetaType>
 #include <QStringList>
+
+// Test rows carry the answers; Qt 6 knows these types by itself, Qt 5 must be told.
+Q_DECLARE_METATYPE(CommonDialogs::Answer)
+Q_DECLARE_METATYPE(std::optional<QColor>)
 
 // Common dialogs that answer from queues and record what the user was shown. An
 // empty queue answers with a cancel.

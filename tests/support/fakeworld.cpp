@@ -1,5 +1,16 @@
 #include "fakeworld.h"
 
+#include <QCoreApplication>
+#include <QDir>
+
+QString FakeWorld::ownFolder = QDir::temp().filePath(
+    QStringLiteral("quillet-test-%1").arg(QCoreApplication::applicationPid()));
+
+QString FakeWorld::installFolder()
+{
+    return ownFolder;
+}
+
 QString FakeWorld::openInBrowser(const QString &file)
 {
     browserFiles << file;

@@ -15,6 +15,7 @@ public:
         QStringList arguments;
     };
 
+    QString installFolder() override;
     QString openInBrowser(const QString &file) override;
     QString startProgram(const QString &program, const QStringList &arguments) override;
     QString print(const QString &text) override;
@@ -22,6 +23,9 @@ public:
 
     QStringList browserFiles;
     QList<Start> started;
+    // Quillet's own folder for every fake world of a test program; a folder of its own under
+    // the temporary folder unless the test sets one, never the real one.
+    static QString ownFolder;
     QStringList printed;
     int endings = 0;
 

@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# Builds what the 32-bit Windows program links against, from Debian 12's own source
+# packages, with Debian's mingw-w64 (i686-w64-mingw32, posix threads), shared and release:
+# Qt 5.15.8's qtbase (Core, Gui, Widgets, PrintSupport, Test and the windows, offscreen and
+# minimal platforms), QScintilla 2.13.3 and HTML Tidy 5.6.0, installed into PREFIX together
+# with the compiler's runtime DLLs. About 20 minutes on 2 cores; needs root and the network.
+#   build-qt5-win32.sh [PREFIX]     PREFIX is /opt/qt5-win32 unless given
+# scripts/build-win32.sh runs it when there is neither a Qt in PREFIX nor the prepared
+# archive of one.
+set -euo pipefail
+prefix=${1:-/opt/qt5-win32}
+project=$(cd "$(dirname "$0")/.." && pwd)
+jobs=${JOBS:-$(nproc)}
+sources=$(mktemp -d)
+trap 'rm -rf "$sources"' EXIT
+export DEBIAN_FRONTEND=noninteractive
+
+apt-get install -y -qq --no-install-recommends g++-mingw-w64-i686 mingw-w64-i686-dev dpkg-dev \
+    xz-utils cmake make perl python3 >/dev/null
+# Qt's threads are built on the posix flavour of the cross compilers.
+update-alternatives --set i686-w64-mingw32-g++ /usr/bin/i686-w64-mingw32-g++-posix
+update-alternatives --set i686-w64-mingw32-gcc /usr/bin/i686-w64-mingw32-gcc-posix
+# The source packages come from the deb-src twin of the system's own sources.
+if ! grep -rqs '^Types:.*deb-src' /etc/apt/sources.list.d/ \
+    && ! grep -qs '^deb-src' /etc/apt/sources.list; then
+    sed 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources \
+        > /etc/apt/sources.list.d/debian-src.sources
+fi
+apt-get update -qq
+cd "$sources"
+apt-get source --download-only qtbase-opensource-src qscintilla2 tidy-html5 >/dev/null 2>&1
+tar xJf qtbase-opensource-src_*.orig.tar.xz
+tar xzf qscintilla2_*.orig.tar.gz
+tar xzf tidy-html5_*.orig.tar.gz
+
+# Qt: only what Quillet uses. Debian's source leaves out the Wintab header, so there are
+# no tablet events.
+mkdir qtbuild
+(cd qtbuild && ../qtbase-everywhere-src-*/configure -xplatform win32-g++ \
+    -device-option CROSS_COMPILE=i686-w64-mingw32- -prefix "$prefix" \
+    -opensource -confirm-license -release -shared -nomake examples -nomake tests \
+    -no-opengl -no-dbus -no-icu -qt-zlib -qt-libpng -qt-libjpeg -qt-pcre -qt-freetype \
+    -no-feature-tabletevent -no-feature-sql -no-feature-network -no-feature-concurrent \
+    -no-feature-xml >configure.log \
+    && make -j"$jobs" >make.log 2>&1 && make install >/dev/null)
+
+# QScintilla with the qmake just installed.
+(cd qscintilla2-*/src && "$prefix/bin/qmake" qscintilla.pro CONFIG+=release >/dev/null \
+    && make -j"$jobs" >make.log 2>&1 && make install >/dev/null)
+
+# HTML Tidy's library with the project's own toolchain file.
+(cd tidy-html5-* \
+    && cmake -S . -B build -DCMAKE_TOOLCHAIN_FILE="$project/cmake/i686-w64-mingw32.cmake" \
+        -DQUILLET_WIN32_QT="$prefix" -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_INSTALL_PREFIX="$prefix" -DBUILD_SHARED_LIB=ON -DSUPPORT_CONSOLE_APP=OFF \
+        >/dev/null \
+    && cmake --build build -j"$jobs" >/dev/null && cmake --install build >/dev/null)
+
+# The DLLs a deployed program needs lie beside Qt's, where build-win32.sh takes them from.
+for dll in libstdc++-6.dll libgcc_s_dw2-1.dll; do
+    cp "$(i686-w64-mingw32-g++ -print-file-name=$dll)" "$prefix/bin/"
+done
+cp /usr/i686-w64-mingw32/lib/libwinpthread-1.dll "$prefix/bin/"
+cp "$prefix/lib/qscintilla2_qt5.dll" "$prefix/bin/"
+echo "Installed Qt 5.15 for 32-bit Windows in $prefix"
