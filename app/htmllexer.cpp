@@ -254,7 +254,7 @@ void HtmlLexer::styleText(int start, int end)
             QsciScintilla::SCI_GETRANGEPOINTER, static_cast<unsigned long>(from),
             long(size + ahead)));
         styler.style(bytes, size, ahead, styles);
-        area->SendScintilla(QsciScintilla::SCI_SETSTYLINGEX, static_cast<unsigned long>(size),
+        area->SendScintilla(QsciScintilla::SCI_SETSTYLINGEX, static_cast<uintptr_t>(size),
                             styles);
     }
 }
