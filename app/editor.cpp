@@ -187,12 +187,11 @@ void Editor::selectAll()
 
 bool Editor::find(const QString &text, int flags)
 {
-    const QByteArray needle = text.toUtf8();
-    if (needle.isEmpty())
+    const Needle needle(text, flags);
+    if (needle.text.isEmpty())
         return false;
     const long length = m_area->SendScintilla(QsciScintilla::SCI_GETLENGTH);
     const long from = m_area->SendScintilla(QsciScintilla::SCI_GETSELECTIONEND);
-    m_area->SendScintilla(QsciScintilla::SCI_SETSEARCHFLAGS, flags);
     if (!searchIn(needle, from, length) && !searchIn(needle, 0, length))
         return false;
     m_area->SendScintilla(QsciScintilla::SCI_SETSEL,
@@ -204,12 +203,11 @@ bool Editor::find(const QString &text, int flags)
 
 bool Editor::selectionMatches(const QString &text, int flags) const
 {
-    const QByteArray needle = text.toUtf8();
+    const Needle needle(text, flags);
     const long start = m_area->SendScintilla(QsciScintilla::SCI_GETSELECTIONSTART);
     const long end = m_area->SendScintilla(QsciScintilla::SCI_GETSELECTIONEND);
-    if (needle.isEmpty() || start == end)
+    if (needle.text.isEmpty() || start == end)
         return false;
-    m_area->SendScintilla(QsciScintilla::SCI_SETSEARCHFLAGS, flags);
     return searchIn(needle, start, end)
            && m_area->SendScintilla(QsciScintilla::SCI_GETTARGETSTART) == start
            && m_area->SendScintilla(QsciScintilla::SCI_GETTARGETEND) == end;
@@ -217,11 +215,10 @@ bool Editor::selectionMatches(const QString &text, int flags) const
 
 int Editor::replaceAll(const QString &text, const QString &replacement, int flags)
 {
-    const QByteArray needle = text.toUtf8();
+    const Needle needle(text, flags);
     const QByteArray data = replacement.toUtf8();
-    if (needle.isEmpty())
+    if (needle.text.isEmpty())
         return 0;
-    m_area->SendScintilla(QsciScintilla::SCI_SETSEARCHFLAGS, flags);
     // With wrapping on, every replacement would lay its line out again at once.
     const long wrap = m_area->SendScintilla(QsciScintilla::SCI_GETWRAPMODE);
     int count = 0;
@@ -462,12 +459,41 @@ Editor::Selection Editor::currentSelection() const
             m_area->SendScintilla(QsciScintilla::SCI_GETCURRENTPOS)};
 }
 
-bool Editor::searchIn(const QByteArray &needle, long start, long end) const
+Editor::Needle::Needle(const QString &text, int flags)
+    : text(text.toUtf8())
+    , flags(flags)
+    , bytes(this->text, flags & MatchCase)
 {
-    m_area->SendScintilla(QsciScintilla::SCI_SETTARGETRANGE, start, end);
-    return m_area->SendScintilla(QsciScintilla::SCI_SEARCHINTARGET, needle.size(),
-                                 needle.constData())
-           >= 0;
+}
+
+bool Editor::searchIn(const Needle &needle, long start, long end) const
+{
+    const auto scintillaSearch = [&](long from, long to) {
+        m_area->SendScintilla(QsciScintilla::SCI_SETSEARCHFLAGS, needle.flags);
+        m_area->SendScintilla(QsciScintilla::SCI_SETTARGETRANGE, from, to);
+        return m_area->SendScintilla(QsciScintilla::SCI_SEARCHINTARGET, needle.text.size(),
+                                     needle.text.constData())
+               >= 0;
+    };
+    if (end <= start)
+        return false;
+    // The range only, so that the text's gap moves only when it lies inside.
+    const auto text = reinterpret_cast<const char *>(
+        m_area->SendScintilla(QsciScintilla::SCI_GETRANGEPOINTER,
+                              static_cast<unsigned long>(start), static_cast<long>(end - start)));
+    for (long at = start;;) {
+        const qint64 found = needle.bytes.in(text + (at - start), end - at);
+        if (found < 0)
+            return false;
+        const long match = at + long(found);
+        const long matchEnd = match + long(needle.bytes.size());
+        // Scintilla judges word bounds as everywhere else in the editor.
+        if (!(needle.flags & WholeWord) || scintillaSearch(match, matchEnd)) {
+            m_area->SendScintilla(QsciScintilla::SCI_SETTARGETRANGE, match, matchEnd);
+            return true;
+        }
+        at = match + 1;
+    }
 }
 
 void Editor::noticeSelection()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bytesearch.h"
 #include "encoding.h"
 
 #include <QByteArray>
@@ -142,8 +143,19 @@ signals:
 private:
     using Selection = std::pair<long, long>;
 
+    // What Find looks for. Scintilla's own search steps through the text a character at a
+    // time; the bytes are searched here, and Scintilla only judges word bounds.
+    struct Needle
+    {
+        Needle(const QString &text, int flags);
+        QByteArray text;
+        int flags;
+        ByteSearch bytes;
+    };
+
     Selection currentSelection() const;
-    bool searchIn(const QByteArray &needle, long start, long end) const;
+    // Makes the first occurrence in [start, end) the target.
+    bool searchIn(const Needle &needle, long start, long end) const;
     void noticeSelection();
     void announceSelection();
     const char *heldText() const;

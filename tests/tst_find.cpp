@@ -43,6 +43,8 @@ private slots:
     void optionsAreOneGroup();
     void matchCase();
     void wholeWordOnly();
+    void findsUnderEachOption_data();
+    void findsUnderEachOption();
     void findNextMovesOnAndWrapsRound();
     void missingTextLeavesTheSelection();
     void emptyTextFindsNothing();
@@ -124,6 +126,47 @@ void TestFind::wholeWordOnly()
     // Typing replaces the found text like any selection.
     program.type("row");
     QCOMPARE(program.bytes(), QByteArray("tables, row"));
+}
+
+void TestFind::findsUnderEachOption_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("insertAt"); // then typed there, the caret after it
+    QTest::addColumn<QString>("inserted");
+    QTest::addColumn<QString>("needle");
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("end");
+
+    QTest::newRow("case ignored") << "A TaBLe" << 0 << "" << "tAbLE" << "Option2" << 2 << 7;
+    QTest::newRow("letters beyond ASCII")
+        << QString::fromUtf8("x CAF\u00c9 caf\u00e9") << 0 << "" << QString::fromUtf8("cAf\u00e9")
+        << "Option2" << 8 << 13;
+    QTest::newRow("word after a part word") << "ends end" << 0 << "" << "END" << "Option1" << 5 << 8;
+    QTest::newRow("around the last edit, wrapping round")
+        << "abcdef" << 3 << "Z" << "cZd" << "matchcase" << 2 << 5;
+    QTest::newRow("after a near miss") << "abcabd" << 0 << "" << "abd" << "Option2" << 3 << 6;
+}
+
+void TestFind::findsUnderEachOption()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, insertAt);
+    QFETCH(QString, inserted);
+    QFETCH(QString, needle);
+    QFETCH(QString, option);
+    QFETCH(int, start);
+    QFETCH(int, end);
+    Program program;
+    program.type(typed);
+    program.key(Qt::Key_Home);
+    for (int i = 0; i < insertAt; ++i)
+        program.key(Qt::Key_Right);
+    program.type(inserted);
+
+    findNext(program, needle, option);
+    QCOMPARE(selection(program).start, start);
+    QCOMPARE(selection(program).end, end);
 }
 
 void TestFind::findNextMovesOnAndWrapsRound()
