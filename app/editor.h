@@ -34,12 +34,16 @@ public:
 private:
     friend class Editor;
     void holdAsWindows1252(bool heldAscii);
+    void makeRoom(const char *data, qsizetype size);
+    void append(const char *data, qsizetype size);
     Encoding finish();
 
     std::unique_ptr<QsciScintilla> m_holder;
     Utf8Check m_utf8;
     Encoding m_encoding = Encoding::Utf8;
     qint64 m_read = 0;
+    qint64 m_expected = 0; // the file's size
+    bool m_spareBreak = false;
 };
 
 // A place in the text as the user counts it: 1-based, a column per character.

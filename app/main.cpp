@@ -1,5 +1,6 @@
 #include "app/commandline.h"
 #include "app/form2.h"
+#include "app/memory.h"
 #include "app/qtcommondialogs.h"
 #include "app/systemworld.h"
 
@@ -10,6 +11,7 @@
 
 int main(int argc, char *argv[])
 {
+    returnLargeBlocks();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillet"));
     QApplication::setApplicationVersion(QStringLiteral("2.0"));

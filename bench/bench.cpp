@@ -5,6 +5,7 @@
 #include "app/editor.h"
 #include "app/form1.h"
 #include "app/form2.h"
+#include "app/memory.h"
 #include "app/outsideworld.h"
 #include "app/qtcommondialogs.h"
 #include "recoverybench.h"
@@ -237,6 +238,7 @@ int main(int argc, char *argv[])
 
     QElapsedTimer timer;
     timer.start();
+    returnLargeBlocks();
     QApplication app(argc, argv);
     Q_INIT_RESOURCE(quillet);
     QtCommonDialogs dialogs;

@@ -68,7 +68,8 @@ private slots:
     void saveAsksBeforeOverwritingAnotherProgramsChange();
     void roundTrip_data();
     void roundTrip();
-    void hundredMegabyteRoundTrip();
+    void largeFileRoundTrip_data();
+    void largeFileRoundTrip();
     void failedReadKeepsDocument_data();
     void failedReadKeepsDocument();
     void fileOverTheLimitIsNotRead();
@@ -447,14 +448,23 @@ void TestFileCommands::roundTrip()
     QCOMPARE(readFile(out), bytes);
 }
 
-void TestFileCommands::hundredMegabyteRoundTrip()
+void TestFileCommands::largeFileRoundTrip_data()
 {
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<int>("megabytes");
+    QTest::newRow("100 MB of Windows-1252") << QByteArray("<TR><TD>cell</TD><TD>caf\xe9</TD></TR>\r\n") << 100;
+    QTest::newRow("5 MB of UTF-8") << QByteArray("<P>caf\xc3\xa9 au lait</P>\n") << 5;
+}
+
+void TestFileCommands::largeFileRoundTrip()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(int, megabytes);
     QTemporaryDir dir;
     const QString in = dir.filePath("big.htm");
-    QByteArray line = "<TR><TD>cell</TD><TD>caf\xe9</TD></TR>\r\n";
     QByteArray bytes;
-    bytes.reserve(100 * 1024 * 1024 + line.size());
-    while (bytes.size() < 100 * 1024 * 1024)
+    bytes.reserve(megabytes * 1024 * 1024 + line.size());
+    while (bytes.size() < megabytes * 1024 * 1024)
         bytes += line;
     writeFile(in, bytes);
     Program program;
