@@ -12,7 +12,7 @@ ByteSearch::ByteSearch(const QByteArray &needle, bool matchCase)
     const qint64 length = m_needle.size();
     m_skip.fill(length);
     for (qint64 i = 0; i + 1 < length; ++i)
-        m_skip[static_cast<unsigned char>(m_needle[i])] = length - 1 - i;
+        m_skip[static_cast<unsigned char>(m_needle.constData()[i])] = length - 1 - i;
 }
 
 qint64 ByteSearch::in(const char *text, qint64 size) const
