@@ -179,7 +179,7 @@ struct Layout
     double processor = 0; // processor time until done
     double slowestSlice = 0;
     bool probed = false;
-    double reached = 0; // Find's jump to the middle, which lays out all the text before it
+    double reached = 0; // Find's jump to the middle, which first colours all the text before it
     Latency during;
 };
 
