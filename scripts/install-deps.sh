@@ -3,11 +3,11 @@
 #   install-deps.sh [qt6|qt5|win32]    qt6 (the default): the Linux build on Qt 6;
 #   qt5: the Linux build on Qt 5.15; win32: the 32-bit Windows cross build and Wine.
 set -e
-common="cmake make pkg-config fonts-dejavu-core"
+common="cmake make patch pkg-config fonts-dejavu-core"
 linux="g++ libtidy-dev libgl-dev desktop-file-utils"
 case "${1:-qt6}" in
-qt6) packages="$common $linux qt6-base-dev libqscintilla2-qt6-dev" ;;
-qt5) packages="$common $linux qtbase5-dev libqscintilla2-qt5-dev" ;;
+qt6) packages="$common $linux qt6-base-dev" ;;
+qt5) packages="$common $linux qtbase5-dev" ;;
 win32) packages="$common g++-mingw-w64-i686 xz-utils zip wine wine32:i386" ;;
 *) echo "usage: $0 [qt6|qt5|win32]" >&2; exit 2 ;;
 esac
