@@ -151,17 +151,25 @@ double latency(QWidget *target, QEvent *event)
 struct Latency
 {
     double typed = 0;
+    double arrow = 0;
     double scrolled = 0;
 };
 
-// A character typed at the caret and one turn of the mouse wheel down.
+double keyLatency(QWidget *target, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
+                  const QString &text = {})
+{
+    const double pressed = latency(target, new QKeyEvent(QEvent::KeyPress, key, modifiers, text));
+    latency(target, new QKeyEvent(QEvent::KeyRelease, key, modifiers, text));
+    return pressed;
+}
+
+// A character typed at the caret, the caret moved on by the arrow key and one turn of the
+// mouse wheel down.
 Latency inputAt(QAbstractScrollArea *area)
 {
     Latency result;
-    result.typed = latency(area, new QKeyEvent(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier,
-                                               QStringLiteral("x")));
-    latency(area, new QKeyEvent(QEvent::KeyRelease, Qt::Key_X, Qt::NoModifier,
-                                QStringLiteral("x")));
+    result.typed = keyLatency(area, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
+    result.arrow = keyLatency(area, Qt::Key_Right);
     const QPoint at(area->viewport()->width() / 2, area->viewport()->height() / 2);
     result.scrolled = latency(area->viewport(),
                               new QWheelEvent(at, area->viewport()->mapToGlobal(at), {},
@@ -179,7 +187,8 @@ struct Layout
     double processor = 0; // processor time until done
     double slowestSlice = 0;
     bool probed = false;
-    double reached = 0; // Find's jump to the middle, which first colours all the text before it
+    double reached = 0; // Find's jump to the middle
+    double toEnd = 0; // Ctrl+End
     Latency during;
 };
 
@@ -208,6 +217,7 @@ Layout watchLayout(QAbstractScrollArea *area, const std::function<void()> &moveT
         lastCpu = cpu;
         if (!layout.probed && layout.done > 0) {
             layout.probed = true;
+            layout.toEnd = keyLatency(area, Qt::Key_End, Qt::ControlModifier);
             QElapsedTimer jump;
             jump.start();
             moveToMiddle();
@@ -349,12 +359,12 @@ int main(int argc, char *argv[])
                 "after open, %ld MiB after the layout and its keys\n",
                 megabytes, ofProse ? " of prose" : "", introShown, goOn, read, open, open / read, layout.done,
                 layout.processor, layout.slowestSlice, openPeak, layoutPeak);
-    std::printf("        in the middle, during the layout (Find took %.0f ms to get there): "
-                "typed key %.1f ms, wheel %.1f ms%s | "
-                "after: typed key %.1f ms, wheel %.1f ms, page down %.1f ms\n",
-                layout.reached, layout.during.typed, layout.during.scrolled,
-                layout.probed ? "" : " (none: no layout)", after.typed, after.scrolled,
-                pagedDown);
+    std::printf("        during the layout: Ctrl+End %.1f ms, Find to the middle %.1f ms, there "
+                "typed key %.1f ms, arrow key %.1f ms, wheel %.1f ms%s | "
+                "after: typed key %.1f ms, arrow key %.1f ms, wheel %.1f ms, page down %.1f ms\n",
+                layout.toEnd, layout.reached, layout.during.typed, layout.during.arrow,
+                layout.during.scrolled, layout.probed ? "" : " (none: no layout)", after.typed,
+                after.arrow, after.scrolled, pagedDown);
     std::printf("        save %.1f ms | first insertion %.3f ms | insertion median %.3f ms, "
                 "slowest %.3f ms (median %.3f ms with repaint) | peak memory by then %ld MiB\n",
                 save, firstInsert, inserts[10], inserts.last(), repaints[10], peakMegabytes());
