@@ -107,6 +107,9 @@ Editor::Editor(QWidget *parent)
     // QScintilla keeps a layout for every line of a wrapped document, and walks them all
     // on every edit; the lines on screen are enough.
     m_area->SendScintilla(QsciScintilla::SCI_SETLAYOUTCACHE, QsciScintilla::SC_CACHE_PAGE);
+    // A view far ahead of the colouring (Ctrl+End on a large page) is shown at once and
+    // coloured in idle time, instead of waiting while all the text before it is coloured.
+    m_area->SendScintilla(QsciScintilla::SCI_SETIDLESTYLING, QsciScintilla::SC_IDLESTYLING_TOVISIBLE);
     m_area->setMarginWidth(1, 0);
     m_area->SendScintilla(QsciScintilla::SCI_SETPASTECONVERTENDINGS, 0UL);
     m_area->SendScintilla(QsciScintilla::SCI_INDICSETSTYLE, strikeIndicator,

@@ -1,5 +1,7 @@
 #include "support/program.h"
 
+#include "app/htmllexer.h"
+
 #include <Qsci/qsciscintilla.h>
 
 // Word wrap: a line takes as many rows as it is drawn in, however the editor came to wrap
@@ -57,7 +59,7 @@ void TestWrap::lineTakesTheRowsItIsDrawnIn_data()
     QTest::newRow("two-byte characters over the edge") << QByteArray("\xc3\xa9") << 1.1 << true;
     QTest::newRow("C1 controls, shown as blobs") << QByteArray("a\xc2\x85") << 0.8 << true;
     QTest::newRow("control characters") << QByteArray("a\x01") << 0.8 << true;
-    QTest::newRow("wide characters") << QByteArray("\xe4\xb8\xad") << 1.05 << true;
+    QTest::newRow("three-byte characters") << QByteArray("\xe2\x82\xac") << 1.05 << true;
 }
 
 void TestWrap::lineTakesTheRowsItIsDrawnIn()
@@ -95,7 +97,7 @@ void TestWrap::jumpAheadOfTheLayout()
     program.form.resize(640, 480);
     program.show();
     QWidget *area = program.textArea();
-    const QByteArray longLine = QByteArray("the end of the page ").repeated(40);
+    const QByteArray longLine = QByteArray("the <B>end</B> of the page ").repeated(30);
     const QByteArray rows = QByteArray("<TR><TD ALIGN=LEFT>cell text</TD><TD>more</TD></TR>\n")
                                 .repeated(40000);
     const QByteArray page = rows + longLine + "\n" + rows + longLine + "\n" + longLine;
@@ -114,6 +116,10 @@ void TestWrap::jumpAheadOfTheLayout()
     QTRY_COMPARE_WITH_TIMEOUT(send(area, QsciScintilla::SCI_VISIBLEFROMDOCLINE, last), wrapped,
                               20000);
     QVERIFY(onScreen(area, last));
+    // Coloured in idle time, and wrapped again where the colours changed.
+    const long tag = send(area, QsciScintilla::SCI_POSITIONFROMLINE, last) + 4;
+    QTRY_COMPARE(send(area, QsciScintilla::SCI_GETSTYLEAT, tag), long(HtmlLexer::Tag));
+    QCOMPARE(rowsTaken(area, last - 1), drawnRows(area, last - 1));
 }
 
 QTEST_MAIN(TestWrap)
