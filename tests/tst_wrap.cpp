@@ -77,17 +77,15 @@ void TestWrap::lineTakesTheRowsItIsDrawnIn()
                     - send(area, QsciScintilla::SCI_GETMARGINRIGHT);
     for (int margin = 0; margin < 5; ++margin)
         rowWidth -= send(area, QsciScintilla::SCI_GETMARGINWIDTHN, margin);
-    const double charWidth = send(area, QsciScintilla::SCI_TEXTWIDTH, 0,
-                                  reinterpret_cast<long>(x.constData()))
+    const double charWidth = static_cast<QsciScintilla *>(area)->SendScintilla(
+                                 QsciScintilla::SCI_TEXTWIDTH, 0UL, x.constData())
                              / 100.0;
     const int pieceChars = QString::fromUtf8(piece).size();
     QByteArray line;
     while ((line.size() / piece.size() + 1) * pieceChars * charWidth <= rowShare * rowWidth)
         line += piece;
     program.editor().setContents("<P>\n" + line + "\n</P>\n", Encoding::Utf8);
-    QTest::qWait(50);
-
-    QCOMPARE(rowsTaken(area, 1), drawnRows(area, 1));
+    QTRY_COMPARE(rowsTaken(area, 1), drawnRows(area, 1));
     QCOMPARE(rowsTaken(area, 1) > 1, wraps);
 }
 
