@@ -78,7 +78,7 @@ void TestWrap::lineTakesTheRowsItIsDrawnIn()
     for (int margin = 0; margin < 5; ++margin)
         rowWidth -= send(area, QsciScintilla::SCI_GETMARGINWIDTHN, margin);
     const double charWidth = static_cast<QsciScintilla *>(area)->SendScintilla(
-                                 QsciScintilla::SCI_TEXTWIDTH, 0UL, x.constData())
+                                 QsciScintilla::SCI_TEXTWIDTH, uintptr_t(0), x.constData())
                              / 100.0;
     const int pieceChars = QString::fromUtf8(piece).size();
     QByteArray line;
