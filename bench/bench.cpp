@@ -348,10 +348,16 @@ int main(int argc, char *argv[])
     }
     std::sort(moves.begin(), moves.end());
 
+    const long insertedPeak = peakMegabytes();
     timer.restart();
     const int replaced = form.editor().replaceAll(QStringLiteral("cell text"),
                                                   QStringLiteral("CELL"), 0);
     const double replaceAll = ms(timer);
+    const long replacedPeak = peakMegabytes();
+    timer.restart();
+    QKeyEvent undoKey(QEvent::KeyPress, Qt::Key_Z, Qt::ControlModifier);
+    QApplication::sendEvent(area, &undoKey);
+    const double undone = ms(timer);
 
     std::printf("%3d MB%s: intro window %.1f ms | \"&Go on\" to main window %.1f ms | "
                 "read %.1f ms | open %.1f ms (%.1fx read) | background layout done %.0f ms "
@@ -367,9 +373,10 @@ int main(int argc, char *argv[])
                 after.arrow, after.scrolled, pagedDown);
     std::printf("        save %.1f ms | first insertion %.3f ms | insertion median %.3f ms, "
                 "slowest %.3f ms (median %.3f ms with repaint) | peak memory by then %ld MiB\n",
-                save, firstInsert, inserts[10], inserts.last(), repaints[10], peakMegabytes());
-    std::printf("        caret move into a tag median %.3f ms | Replace All of %d %.0f ms\n",
-                moves[10], replaced, replaceAll);
+                save, firstInsert, inserts[10], inserts.last(), repaints[10], insertedPeak);
+    std::printf("        caret move into a tag median %.3f ms | Replace All of %d %.0f ms, "
+                "peak memory then %ld MiB, undone by Ctrl+Z in %.0f ms\n",
+                moves[10], replaced, replaceAll, replacedPeak, undone);
     benchRecovery(form);
     return 0;
 }
