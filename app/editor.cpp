@@ -104,6 +104,10 @@ Editor::Editor(QWidget *parent)
     m_area->setUtf8(true);
     m_area->setEolMode(QsciScintilla::EolUnix);
     m_area->setWrapMode(QsciScintilla::WrapWord);
+    // QScintilla shows annotations, and to find their heights Scintilla lays out every
+    // changed line of a wrapped document at once; there are none here, and wrapping is
+    // left to idle time.
+    m_area->setAnnotationDisplay(QsciScintilla::AnnotationHidden);
     // QScintilla keeps a layout for every line of a wrapped document, and walks them all
     // on every edit; the lines on screen are enough.
     m_area->SendScintilla(QsciScintilla::SCI_SETLAYOUTCACHE, QsciScintilla::SC_CACHE_PAGE);
@@ -222,21 +226,16 @@ int Editor::replaceAll(const QString &text, const QString &replacement, int flag
     const QByteArray data = replacement.toUtf8();
     if (needle.text.isEmpty())
         return 0;
-    // With wrapping on, every replacement would lay its line out again at once.
-    const long wrap = m_area->SendScintilla(QsciScintilla::SCI_GETWRAPMODE);
     int count = 0;
     long from = 0;
     while (searchIn(needle, from, m_area->SendScintilla(QsciScintilla::SCI_GETLENGTH))) {
-        if (count++ == 0) {
+        if (count++ == 0)
             m_area->SendScintilla(QsciScintilla::SCI_BEGINUNDOACTION);
-            m_area->SendScintilla(QsciScintilla::SCI_SETWRAPMODE, 0UL);
-        }
         m_area->SendScintilla(QsciScintilla::SCI_REPLACETARGET, data.size(), data.constData());
         // Go on behind the replacement, so that one containing the text is not replaced again.
         from = m_area->SendScintilla(QsciScintilla::SCI_GETTARGETEND);
     }
     if (count > 0) {
-        m_area->SendScintilla(QsciScintilla::SCI_SETWRAPMODE, wrap);
         m_area->SendScintilla(QsciScintilla::SCI_ENDUNDOACTION);
         keepStrikeOut();
         noticeSelection();
@@ -279,12 +278,7 @@ void Editor::adopt(DocumentLoader &loader)
 {
     m_encoding = loader.finish();
     m_loading = true;
-    // With wrapping on, a new document is laid out whole at once; switched on again, the
-    // editor wraps it in the background.
-    const long wrap = m_area->SendScintilla(QsciScintilla::SCI_GETWRAPMODE);
-    m_area->SendScintilla(QsciScintilla::SCI_SETWRAPMODE, 0UL);
     m_area->setDocument(loader.m_holder->document());
-    m_area->SendScintilla(QsciScintilla::SCI_SETWRAPMODE, wrap);
     keepStrikeOut();
     m_lastSelection = currentSelection();
     m_loading = false;
