@@ -223,24 +223,89 @@ bool Editor::selectionMatches(const QString &text, int flags) const
 int Editor::replaceAll(const QString &text, const QString &replacement, int flags)
 {
     const Needle needle(text, flags);
-    const QByteArray data = replacement.toUtf8();
     if (needle.text.isEmpty())
         return 0;
-    int count = 0;
-    long from = 0;
-    while (searchIn(needle, from, m_area->SendScintilla(QsciScintilla::SCI_GETLENGTH))) {
-        if (count++ == 0)
-            m_area->SendScintilla(QsciScintilla::SCI_BEGINUNDOACTION);
-        m_area->SendScintilla(QsciScintilla::SCI_REPLACETARGET, data.size(), data.constData());
-        // Go on behind the replacement, so that one containing the text is not replaced again.
-        from = m_area->SendScintilla(QsciScintilla::SCI_GETTARGETEND);
+    // The occurrences in the text as it stands, so that a replacement holding the text is
+    // not replaced again.
+    std::vector<long> found;
+    const long length = heldLength();
+    for (long from = 0; searchIn(needle, from, length);
+         from = m_area->SendScintilla(QsciScintilla::SCI_GETTARGETEND))
+        found.push_back(m_area->SendScintilla(QsciScintilla::SCI_GETTARGETSTART));
+    if (found.empty())
+        return 0;
+
+    const Occurrences occurrences{found, long(needle.bytes.size()), replacement.toUtf8()};
+    const auto [anchor, caret] = currentSelection();
+    const long topLine = m_area->SendScintilla(
+        QsciScintilla::SCI_DOCLINEFROMVISIBLE,
+        m_area->SendScintilla(QsciScintilla::SCI_GETFIRSTVISIBLELINE));
+    const long topStart = m_area->SendScintilla(QsciScintilla::SCI_POSITIONFROMLINE, topLine);
+    m_area->SendScintilla(QsciScintilla::SCI_BEGINUNDOACTION);
+    // From the last piece to the first, so that the places found stay true.
+    for (std::size_t last = found.size(); last > 0;) {
+        const std::size_t first = occurrences.pieceStart(last);
+        replacePiece(occurrences, first, last);
+        last = first;
     }
-    if (count > 0) {
-        m_area->SendScintilla(QsciScintilla::SCI_ENDUNDOACTION);
-        keepStrikeOut();
-        noticeSelection();
+    m_area->SendScintilla(QsciScintilla::SCI_ENDUNDOACTION);
+    // Not SCI_SETSEL, which would scroll to a caret the user has scrolled away from.
+    m_area->SendScintilla(QsciScintilla::SCI_SETANCHOR, occurrences.moved(anchor));
+    m_area->SendScintilla(QsciScintilla::SCI_SETCURRENTPOS, occurrences.moved(caret));
+    m_area->SendScintilla(
+        QsciScintilla::SCI_SETFIRSTVISIBLELINE,
+        m_area->SendScintilla(
+            QsciScintilla::SCI_VISIBLEFROMDOCLINE,
+            m_area->SendScintilla(QsciScintilla::SCI_LINEFROMPOSITION,
+                                  occurrences.moved(topStart))));
+    keepStrikeOut();
+    noticeSelection();
+    return int(found.size());
+}
+
+std::size_t Editor::Occurrences::pieceStart(std::size_t last) const
+{
+    // Text between two occurrences costs its length twice in the undo history, and each
+    // replacement made by itself about a hundred and fifty bytes; a piece stays small, so
+    // that no large block of memory is asked for.
+    constexpr long joinedGap = 64;
+    constexpr long pieceBytes = 64 * 1024;
+    const long end = starts[last - 1] + length;
+    std::size_t first = last - 1;
+    while (first > 0 && starts[first] - (starts[first - 1] + length) <= joinedGap
+           && end - starts[first - 1] <= pieceBytes)
+        --first;
+    return first;
+}
+
+long Editor::Occurrences::moved(long position) const
+{
+    const auto before = std::lower_bound(starts.begin(), starts.end(), position);
+    const long count = long(before - starts.begin());
+    const long grown = long(replacement.size()) - length;
+    // Inside an occurrence: at the start of its replacement.
+    if (count > 0 && position < *(before - 1) + length)
+        return *(before - 1) + (count - 1) * grown;
+    return position + count * grown;
+}
+
+void Editor::replacePiece(const Occurrences &occurrences, std::size_t first, std::size_t last)
+{
+    const long start = occurrences.starts[first];
+    const long end = occurrences.starts[last - 1] + occurrences.length;
+    const auto held = reinterpret_cast<const char *>(
+        m_area->SendScintilla(QsciScintilla::SCI_GETRANGEPOINTER,
+                              static_cast<unsigned long>(start), end - start));
+    QByteArray piece;
+    piece.reserve(int(end - start + (last - first) * occurrences.replacement.size()));
+    long at = start;
+    for (std::size_t i = first; i < last; ++i) {
+        piece.append(held + (at - start), int(occurrences.starts[i] - at));
+        piece.append(occurrences.replacement);
+        at = occurrences.starts[i] + occurrences.length;
     }
-    return count;
+    m_area->SendScintilla(QsciScintilla::SCI_SETTARGETRANGE, start, end);
+    m_area->SendScintilla(QsciScintilla::SCI_REPLACETARGET, piece.size(), piece.constData());
 }
 
 void Editor::deleteForward()

@@ -157,7 +157,21 @@ private:
         ByteSearch bytes;
     };
 
+    // Where Replace All found its text, and what goes in its place.
+    struct Occurrences
+    {
+        const std::vector<long> &starts;
+        long length;
+        QByteArray replacement;
+        // The first of the occurrences replaced as one piece with those before `last`.
+        std::size_t pieceStart(std::size_t last) const;
+        // Where a place in the text stands once all are replaced.
+        long moved(long position) const;
+    };
+
     Selection currentSelection() const;
+    // Replaces occurrences [first, last) and the text between them in one go.
+    void replacePiece(const Occurrences &occurrences, std::size_t first, std::size_t last);
     // Makes the first occurrence in [start, end) the target.
     bool searchIn(const Needle &needle, long start, long end) const;
     void noticeSelection();

@@ -1,5 +1,7 @@
 #include "support/program.h"
 
+#include <Qsci/qsciscintilla.h>
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -32,6 +34,8 @@ private slots:
     void replaceAll_data();
     void replaceAll();
     void replaceAllIsOneUndoStep();
+    void replaceAllKeepsCaretAndView_data();
+    void replaceAllKeepsCaretAndView();
     void replaceTakesAnOccurrenceAndMovesOn_data();
     void replaceTakesAnOccurrenceAndMovesOn();
     void cancelHidesAndKeepsFieldsAndOption();
@@ -78,6 +82,12 @@ void TestReplace::replaceAll_data()
         << QByteArray("<TH>TH</TH> TDs <TH>") << "4 replaced";
     QTest::newRow("replacement holds the text") << "Option2" << "a" << "aa" << QByteArray("a-a")
         << QByteArray("aa-aa") << "2 replaced";
+    // Far more than Replace All changes in one piece, some close together, some not.
+    QByteArray spread;
+    for (int i = 0; i < 3000; ++i)
+        spread += "cell" + QByteArray(i % 100, i % 7 ? ' ' : '\n');
+    QTest::newRow("occurrences near and far apart") << "matchcase" << "cell" << "CELL TEXT"
+        << spread << QByteArray(spread).replace("cell", "CELL TEXT") << "3000 replaced";
     QTest::newRow("Windows-1252 page") << "matchcase" << QString::fromUtf8("caf\u00e9")
         << QString::fromUtf8("th\u00e9") << QByteArray("caf\xe9, Caf\xe9")
         << QByteArray("th\xe9, Caf\xe9") << "1 replaced";
@@ -119,6 +129,47 @@ void TestReplace::replaceAllIsOneUndoStep()
     QCOMPARE(program.bytes(), QByteArray("one two one two one"));
     program.key(Qt::Key_Y, Qt::ControlModifier);
     QCOMPARE(program.bytes(), QByteArray("1 two 1 two 1"));
+}
+
+void TestReplace::replaceAllKeepsCaretAndView_data()
+{
+    QTest::addColumn<int>("column"); // of the caret on a line "<TD>cell</TD> <TD>cell</TD>"
+    QTest::addColumn<int>("movedTo"); // once "cell" is "CELL TEXT"
+
+    QTest::newRow("at the start of the line") << 1 << 1;
+    QTest::newRow("before an occurrence") << 5 << 5;
+    QTest::newRow("inside an occurrence") << 7 << 5;
+    QTest::newRow("just behind one") << 9 << 14;
+    QTest::newRow("at the end of the line") << 28 << 38;
+}
+
+void TestReplace::replaceAllKeepsCaretAndView()
+{
+    QFETCH(int, column);
+    QFETCH(int, movedTo);
+
+    QByteArray page;
+    for (int line = 0; line < 6000; ++line)
+        page += "<TD>cell</TD> <TD>cell</TD>\n";
+    Program program;
+    program.show();
+    program.editor().setBytes(page);
+    auto &area = *static_cast<QsciScintilla *>(program.textArea());
+    program.editor().setCaret({3000, column});
+    area.SendScintilla(QsciScintilla::SCI_SETFIRSTVISIBLELINE, 2990UL);
+
+    fill(program, "cell", "CELL TEXT", "matchcase");
+    program.click("replaceall", "Replace");
+    QCOMPARE(program.bytes(), QByteArray(page).replace("cell", "CELL TEXT"));
+    QCOMPARE(program.editor().caretPosition().line, 3000);
+    QCOMPARE(program.editor().caretPosition().column, movedTo);
+    QCOMPARE(area.SendScintilla(QsciScintilla::SCI_DOCLINEFROMVISIBLE,
+                                area.SendScintilla(QsciScintilla::SCI_GETFIRSTVISIBLELINE)),
+             2990L);
+
+    program.editor().setFocus();
+    program.key(Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(program.bytes(), page);
 }
 
 void TestReplace::replaceTakesAnOccurrenceAndMovesOn_data()
