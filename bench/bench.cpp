@@ -13,6 +13,7 @@
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QApplication>
+#include <QClipboard>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
@@ -77,15 +78,22 @@ QByteArray prose()
     return chunk;
 }
 
-// Writes a page of table rows, or of prose, with a marker in the middle, without holding
-// it in memory.
-void writePage(const QString &path, qint64 size, bool ofProse)
+// A megabyte of table rows, or of prose and then rows.
+QByteArray pageChunk(bool ofProse)
 {
     const QByteArray line
         = "<TR><TD ALIGN=LEFT>cell text</TD><TD>caf\xc3\xa9 &amp; more</TD></TR>\n";
     QByteArray chunk = ofProse ? prose() : QByteArray();
     while (chunk.size() < 1024 * 1024)
         chunk += line;
+    return chunk;
+}
+
+// Writes a page of table rows, or of prose, with a marker in the middle, without holding
+// it in memory.
+void writePage(const QString &path, qint64 size, bool ofProse)
+{
+    const QByteArray chunk = pageChunk(ofProse);
     QFile file(path);
     file.open(QIODevice::WriteOnly);
     for (qint64 written = 0; written < size; written += chunk.size()) {
@@ -359,6 +367,13 @@ int main(int argc, char *argv[])
     QApplication::sendEvent(area, &undoKey);
     const double undone = ms(timer);
 
+    // Eight megabytes of table rows pasted at the caret.
+    QApplication::clipboard()->setText(QString::fromUtf8(pageChunk(false).repeated(8)));
+    timer.restart();
+    QKeyEvent pasteKey(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier);
+    QApplication::sendEvent(area, &pasteKey);
+    const double pasted = ms(timer);
+
     std::printf("%3d MB%s: intro window %.1f ms | \"&Go on\" to main window %.1f ms | "
                 "read %.1f ms | open %.1f ms (%.1fx read) | background layout done %.0f ms "
                 "after (%.0f ms of processor, slowest slice %.1f ms) | peak memory %ld MiB "
@@ -375,8 +390,8 @@ int main(int argc, char *argv[])
                 "slowest %.3f ms (median %.3f ms with repaint) | peak memory by then %ld MiB\n",
                 save, firstInsert, inserts[10], inserts.last(), repaints[10], insertedPeak);
     std::printf("        caret move into a tag median %.3f ms | Replace All of %d %.0f ms, "
-                "peak memory then %ld MiB, undone by Ctrl+Z in %.0f ms\n",
-                moves[10], replaced, replaceAll, replacedPeak, undone);
+                "peak memory then %ld MiB, undone by Ctrl+Z in %.0f ms | Ctrl+V of 8 MB %.0f ms\n",
+                moves[10], replaced, replaceAll, replacedPeak, undone, pasted);
     benchRecovery(form);
     return 0;
 }
