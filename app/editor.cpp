@@ -293,9 +293,7 @@ void Editor::replacePiece(const Occurrences &occurrences, std::size_t first, std
 {
     const long start = occurrences.starts[first];
     const long end = occurrences.starts[last - 1] + occurrences.length;
-    const auto held = reinterpret_cast<const char *>(
-        m_area->SendScintilla(QsciScintilla::SCI_GETRANGEPOINTER,
-                              static_cast<unsigned long>(start), end - start));
+    const char *held = heldPointer(start, end);
     QByteArray piece;
     piece.reserve(int(end - start + (last - first) * occurrences.replacement.size()));
     long at = start;
@@ -539,10 +537,7 @@ bool Editor::searchIn(const Needle &needle, long start, long end) const
     };
     if (end <= start)
         return false;
-    // The range only, so that the text's gap moves only when it lies inside.
-    const auto text = reinterpret_cast<const char *>(
-        m_area->SendScintilla(QsciScintilla::SCI_GETRANGEPOINTER,
-                              static_cast<unsigned long>(start), static_cast<long>(end - start)));
+    const char *text = heldPointer(start, end);
     for (long at = start;;) {
         const qint64 found = needle.bytes.in(text + (at - start), end - at);
         if (found < 0)
@@ -576,6 +571,13 @@ const char *Editor::heldText() const
 {
     return static_cast<const char *>(
         m_area->SendScintillaPtrResult(QsciScintilla::SCI_GETCHARACTERPOINTER));
+}
+
+const char *Editor::heldPointer(long from, long to) const
+{
+    return reinterpret_cast<const char *>(
+        m_area->SendScintilla(QsciScintilla::SCI_GETRANGEPOINTER,
+                              static_cast<unsigned long>(from), static_cast<long>(to - from)));
 }
 
 long Editor::heldLength() const

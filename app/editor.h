@@ -177,6 +177,8 @@ private:
     void noticeSelection();
     void announceSelection();
     const char *heldText() const;
+    // The held text of [from, to): the text's gap moves only when it lies inside.
+    const char *heldPointer(long from, long to) const;
     long heldLength() const;
     // Strikethrough is an indicator, so text added later must be covered again.
     void keepStrikeOut();
