@@ -21,12 +21,7 @@ apt-get install -y -qq --no-install-recommends g++-mingw-w64-i686 mingw-w64-i686
 update-alternatives --set i686-w64-mingw32-g++ /usr/bin/i686-w64-mingw32-g++-posix
 update-alternatives --set i686-w64-mingw32-gcc /usr/bin/i686-w64-mingw32-gcc-posix
 # The source packages come from the deb-src twin of the system's own sources.
-if ! grep -rqs '^Types:.*deb-src' /etc/apt/sources.list.d/ \
-    && ! grep -qs '^deb-src' /etc/apt/sources.list; then
-    sed 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources \
-        > /etc/apt/sources.list.d/debian-src.sources
-fi
-apt-get update -qq
+sh "$project/scripts/install-deps.sh" sources
 cd "$sources"
 apt-get source --download-only qtbase-opensource-src qscintilla2 tidy-html5 >/dev/null 2>&1
 tar xJf qtbase-opensource-src_*.orig.tar.xz

@@ -1,7 +1,10 @@
 #!/bin/sh
-# Installs the Debian packages that building and testing Quillet need, when missing.
-#   install-deps.sh [qt6|qt5|win32]    qt6 (the default): the Linux build on Qt 6;
-#   qt5: the Linux build on Qt 5.15; win32: the 32-bit Windows cross build and Wine.
+# Installs the Debian packages that building and testing Quillet need, when missing, and
+# makes Debian's source packages reachable for apt-get source, which brings the editor
+# component's source (QScintilla) into the build.
+#   install-deps.sh [qt6|qt5|win32|sources]    qt6 (the default): the Linux build on Qt 6;
+#   qt5: the Linux build on Qt 5.15; win32: the 32-bit Windows cross build and Wine;
+#   sources: only the source packages.
 set -e
 common="cmake make patch pkg-config fonts-dejavu-core"
 linux="g++ libtidy-dev libgl-dev desktop-file-utils"
@@ -9,19 +12,36 @@ case "${1:-qt6}" in
 qt6) packages="$common $linux qt6-base-dev" ;;
 qt5) packages="$common $linux qtbase5-dev" ;;
 win32) packages="$common g++-mingw-w64-i686 xz-utils zip wine wine32:i386" ;;
-*) echo "usage: $0 [qt6|qt5|win32]" >&2; exit 2 ;;
+sources) packages="" ;;
+*) echo "usage: $0 [qt6|qt5|win32|sources]" >&2; exit 2 ;;
 esac
 missing=""
 for p in $packages; do
     dpkg -s "$p" >/dev/null 2>&1 || missing="$missing $p"
 done
-[ -z "$missing" ] && exit 0
-echo "Installing:$missing"
+sources_known=yes
+apt-cache showsrc qscintilla2 >/dev/null 2>&1 || sources_known=""
+[ -z "$missing" ] && [ -n "$sources_known" ] && exit 0
+
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
+# The source packages come from the deb-src twin of the system's own sources.
+if [ -z "$sources_known" ] && ! grep -rqs '^Types:.*deb-src' /etc/apt/sources.list.d/ \
+    && ! grep -qs '^deb-src' /etc/apt/sources.list; then
+    echo "Adding the source packages of the system's own package sources"
+    if [ -f /etc/apt/sources.list.d/debian.sources ]; then
+        sed 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources \
+            | $sudo tee /etc/apt/sources.list.d/debian-src.sources >/dev/null
+    else
+        sed -n 's/^deb /deb-src /p' /etc/apt/sources.list \
+            | $sudo tee /etc/apt/sources.list.d/debian-src.list >/dev/null
+    fi
+fi
 # Wine's 32-bit half comes from the i386 architecture.
 case "$missing" in
 *:i386*) dpkg --print-foreign-architectures | grep -qx i386 || $sudo dpkg --add-architecture i386 ;;
 esac
 $sudo apt-get update -qq
+[ -z "$missing" ] && exit 0
+echo "Installing:$missing"
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends $missing
