@@ -1,6 +1,6 @@
 #pragma once
 
-#include "filestamp.h"
+#include "document/filestamp.h"
 
 #include <QString>
 

@@ -2,13 +2,14 @@
 
 #include "appinfo.h"
 #include "commands/filecommands.h"
-#include "editor.h"
 #include "mainmenus.h"
 #include "outsideworld.h"
-#include "recovery.h"
-#include "tagmatch.h"
 
 #include "dialogs/common/twips.h"
+#include "document/recovery.h"
+#include "editor/editor.h"
+#include "editor/tagmatch.h"
+#include "editor/textarea.h"
 #include "insert/commandtable.h"
 #include "insert/tabstrip.h"
 #include "insert/windows.h"
@@ -31,7 +32,7 @@ Form1::Form1(CommonDialogs &dialogs, OutsideWorld &world, QWidget *parent)
     , m_world(world)
     , RichText1(new Editor)
     , m_fileCommands(std::make_unique<FileCommands>(*this))
-    , m_recovery(std::make_unique<Recovery>(*this))
+    , m_recovery(std::make_unique<Recovery>([this](RecoveryRecord &record) { snapshot(record); }))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(programTitle);
@@ -59,6 +60,11 @@ Form1::Form1(CommonDialogs &dialogs, OutsideWorld &world, QWidget *parent)
             [this](const QPoint &at) { m_insertMenu->popup(at); });
     connect(RichText1, &Editor::fileDropped, this, &Form1::openDropped);
     connect(RichText1, &Editor::caretMoved, this, &Form1::showCaret);
+    connect(RichText1, &Editor::textEdited, m_recovery.get(), &Recovery::schedule);
+    connect(RichText1, &Editor::modifiedChanged, m_recovery.get(), [this](bool modified) {
+        if (!modified)
+            m_recovery->discard();
+    });
     setAcceptDrops(true);
 
     setDocumentFile(untitledName, true);
@@ -242,6 +248,15 @@ void Form1::showCaret()
     const TextPosition caret = RichText1->caretPosition();
     m_caretPosition->setText(QStringLiteral("Ln %1, Col %2").arg(caret.line).arg(caret.column));
     markMatchingTags(*RichText1);
+}
+
+void Form1::snapshot(RecoveryRecord &record) const
+{
+    record.fileName = m_document.fileName;
+    record.untitled = m_document.untitled;
+    record.stamp = m_document.stamp;
+    record.encoding = qint32(RichText1->encoding());
+    RichText1->copyContents(record.contents);
 }
 
 void Form1::openDropped(const QString &file)

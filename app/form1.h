@@ -18,6 +18,7 @@ class QStatusBar;
 class QTabWidget;
 class QToolBar;
 class Recovery;
+struct RecoveryRecord;
 
 // The main window: the editor, its menus, toolbar, tab strip and status bar, the
 // document state, and the one way text gets into the document (insertAtCaret).
@@ -63,6 +64,8 @@ private:
     void createTabStrip();
     void createStatusBar();
     void showCaret();
+    // The document as the recovery file keeps it.
+    void snapshot(RecoveryRecord &record) const;
     void openDropped(const QString &file);
 
     CommonDialogs &Dlog1;

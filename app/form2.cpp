@@ -5,9 +5,9 @@
 #include "form1.h"
 #include "outsideworld.h"
 #include "qtcommondialogs.h"
-#include "recovery.h"
 
 #include "dialogs/common/twips.h"
+#include "document/recovery.h"
 
 #include <QAbstractEventDispatcher>
 #include <QGridLayout>
@@ -132,7 +132,8 @@ void Form2::goOn()
     hide();
     // Asked once the main window is up, so that the questions stand over it; a restored
     // text is then guarded by Open's question like any other.
-    m_main->recovery().offerLeftBehind();
+    m_main->recovery().offerLeftBehind(
+        [this](const RecoveryRecord &record) { return m_main->fileCommands().restore(record); });
     if (!m_startFile.isEmpty())
         m_main->fileCommands().open(std::exchange(m_startFile, {}));
 }

@@ -1,8 +1,8 @@
 #include "app/commandline.h"
 #include "app/form2.h"
-#include "app/memory.h"
 #include "app/qtcommondialogs.h"
 #include "app/systemworld.h"
+#include "document/memory.h"
 
 #include <QApplication>
 #include <QIcon>

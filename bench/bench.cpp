@@ -2,12 +2,12 @@
 // documents, beside the time a plain read of the same file takes: pages of table rows,
 // and one of prose.
 #include "app/commands/filecommands.h"
-#include "app/editor.h"
 #include "app/form1.h"
 #include "app/form2.h"
-#include "app/memory.h"
 #include "app/outsideworld.h"
 #include "app/qtcommondialogs.h"
+#include "document/memory.h"
+#include "editor/editor.h"
 #include "recoverybench.h"
 
 #include <QAbstractButton>

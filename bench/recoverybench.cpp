@@ -1,8 +1,8 @@
 #include "recoverybench.h"
 
-#include "app/editor.h"
 #include "app/form1.h"
-#include "app/recovery.h"
+#include "document/recovery.h"
+#include "editor/editor.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

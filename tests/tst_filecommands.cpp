@@ -3,7 +3,7 @@
 #include "support/reasons.h"
 
 #include "app/commands/filecommands.h"
-#include "app/commands/filereader.h"
+#include "document/filereader.h"
 
 #include <QClipboard>
 #include <QDateTime>

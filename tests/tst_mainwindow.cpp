@@ -3,7 +3,7 @@
 #include "app/form2.h"
 #include "app/helpviewer.h"
 #include "app/qtcommondialogs.h"
-#include "app/qtcompat.h"
+#include "editor/qtcompat.h"
 
 #include <QAbstractScrollArea>
 #include <QAction>

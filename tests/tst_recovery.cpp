@@ -2,7 +2,7 @@
 #include "support/program.h"
 
 #include "app/commands/filecommands.h"
-#include "app/recovery.h"
+#include "document/recovery.h"
 
 #include <QApplication>
 #include <QDir>

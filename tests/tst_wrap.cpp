@@ -1,6 +1,6 @@
 #include "support/program.h"
 
-#include "app/htmllexer.h"
+#include "editor/htmlstyler.h"
 
 #include <Qsci/qsciscintilla.h>
 
@@ -116,7 +116,7 @@ void TestWrap::jumpAheadOfTheLayout()
     QVERIFY(onScreen(area, last));
     // Coloured in idle time, and wrapped again where the colours changed.
     const long tag = send(area, QsciScintilla::SCI_POSITIONFROMLINE, last) + 4;
-    QTRY_COMPARE(send(area, QsciScintilla::SCI_GETSTYLEAT, tag), long(HtmlLexer::Tag));
+    QTRY_COMPARE(send(area, QsciScintilla::SCI_GETSTYLEAT, tag), long(HtmlStyler::Tag));
     QCOMPARE(rowsTaken(area, last - 1), drawnRows(area, last - 1));
 }
 

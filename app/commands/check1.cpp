@@ -2,9 +2,9 @@
 
 #include "htmlcheck.h"
 
-#include "app/editor.h"
 #include "app/form1.h"
 #include "dialogs/common/toolwindow.h"
+#include "editor/editor.h"
 
 #include <QGuiApplication>
 #include <QListWidget>

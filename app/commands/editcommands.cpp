@@ -1,8 +1,8 @@
 #include "editcommands.h"
 
 #include "app/commondialogs.h"
-#include "app/editor.h"
 #include "app/form1.h"
+#include "editor/editor.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

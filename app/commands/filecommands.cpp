@@ -1,16 +1,22 @@
 #include "filecommands.h"
 
-#include "filereader.h"
-
 #include "app/commondialogs.h"
-#include "app/editor.h"
 #include "app/form1.h"
 #include "app/outsideworld.h"
+#include "document/filereader.h"
+#include "document/recovery.h"
+#include "editor/documentloader.h"
+#include "editor/editor.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QProgressDialog>
 #include <QSaveFile>
+
+#include <memory>
 
 const QString FileCommands::openFilter = QStringLiteral(
     "HTML files (*.htm)|*.htm|HTML files (*.html)|*.html|SSI HTML Document(*.shtml)|*.shtml|"
@@ -38,6 +44,55 @@ bool isBlankName(const QString &path)
         name.chop(defaultSuffix.size() + 1);
     return name.trimmed().isEmpty();
 }
+
+// Keeps the window alive while a file is read; a read that takes longer than the delay
+// shows its progress, counted in megabytes, with a Cancel button.
+class ReadProgress
+{
+public:
+    ReadProgress(const QString &path, QWidget *window, int delay)
+        : m_path(path)
+        , m_window(window)
+        , m_delay(delay)
+    {
+        m_clock.start();
+    }
+
+    bool update(qint64 read, qint64 size)
+    {
+        constexpr qint64 megabyte = 1024 * 1024;
+        if (!m_dialog && m_clock.elapsed() >= m_delay)
+            show(size > 0 ? int(size / megabyte) + 1 : 0);
+        if (!m_dialog) {
+            QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+            return true;
+        }
+        // The dialog is modal, so only its Cancel button takes input meanwhile.
+        m_dialog->setValue(std::min(int((read + megabyte - 1) / megabyte), m_dialog->maximum()));
+        QApplication::processEvents();
+        return !m_dialog->wasCanceled();
+    }
+
+private:
+    void show(int megabytes)
+    {
+        m_dialog = std::make_unique<QProgressDialog>(
+            QStringLiteral("Opening %1...").arg(QDir::toNativeSeparators(m_path)),
+            QStringLiteral("Cancel"), 0, megabytes, m_window);
+        m_dialog->setObjectName(QStringLiteral("Progress"));
+        m_dialog->setWindowTitle(QStringLiteral("Quillet"));
+        m_dialog->setWindowModality(Qt::WindowModal);
+        m_dialog->setMinimumDuration(0);
+        m_dialog->setAutoReset(false);
+        m_dialog->show();
+    }
+
+    QString m_path;
+    QWidget *m_window;
+    int m_delay;
+    QElapsedTimer m_clock;
+    std::unique_ptr<QProgressDialog> m_dialog;
+};
 } // namespace
 
 FileCommands::FileCommands(Form1 &form)
@@ -136,8 +191,10 @@ bool FileCommands::load(const QString &path)
 {
     const FileStamp stamp = FileStamp::of(path);
     DocumentLoader loader;
-    FileReader reader(&m_form, m_progressDelay);
-    switch (reader.read(path, loader)) {
+    FileReader reader;
+    ReadProgress progress(path, &m_form, m_progressDelay);
+    switch (reader.read(path, loader,
+                        [&](qint64 read, qint64 size) { return progress.update(read, size); })) {
     case FileReader::Outcome::Failed:
         m_form.dialogs().message(reader.failure());
         return false;
@@ -149,6 +206,25 @@ bool FileCommands::load(const QString &path)
     m_form.editor().adopt(loader);
     m_form.setDocumentFile(path, false);
     m_form.setFileStamp(stamp);
+    return true;
+}
+
+bool FileCommands::restore(const RecoveryRecord &record)
+{
+    const QString owner = record.untitled ? QStringLiteral("a new document")
+                                          : QDir::toNativeSeparators(record.fileName);
+    const QString question = QStringLiteral("Quillet was not ended properly. Restore the text "
+                                            "that was not saved?\rIt belonged to %1.")
+                                 .arg(owner);
+    if (m_form.dialogs().askYesNo(question, CommonDialogs::Answer::Yes)
+        != CommonDialogs::Answer::Yes)
+        return false;
+    Editor &editor = m_form.editor();
+    editor.setContents(record.contents, Encoding(record.encoding));
+    editor.markUnsaved();
+    m_form.setDocumentFile(record.fileName, record.untitled);
+    m_form.setFileStamp(record.stamp);
+    m_form.markChanged();
     return true;
 }
 

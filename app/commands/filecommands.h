@@ -3,6 +3,7 @@
 #include <QString>
 
 class Form1;
+struct RecoveryRecord;
 
 // New, Open, Save, Save As, Print and Exit, and the question that guards unsaved text.
 class FileCommands
@@ -31,6 +32,9 @@ public:
     // A read that takes longer than the delay shows its progress and can be cancelled.
     bool load(const QString &path);
     void setProgressDelay(int milliseconds) { m_progressDelay = milliseconds; }
+    // Offers the text a program that was not ended properly left behind; true when the
+    // user took it back.
+    bool restore(const RecoveryRecord &record);
 
 private:
     // Writes only what the user allows: a file another program changed since the document

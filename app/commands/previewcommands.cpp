@@ -3,10 +3,10 @@
 #include "filecommands.h"
 
 #include "app/commondialogs.h"
-#include "app/editor.h"
 #include "app/form1.h"
 #include "app/installfolder.h"
 #include "app/outsideworld.h"
+#include "editor/editor.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,9 +1,9 @@
 #include "replace.h"
 
-#include "app/editor.h"
 #include "app/form1.h"
 #include "dialogs/common/tagdialog.h"
 #include "dialogs/common/toolwindow.h"
+#include "editor/editor.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -3,9 +3,9 @@
 #include "fakecommondialogs.h"
 #include "fakeworld.h"
 
-#include "app/editor.h"
 #include "app/form1.h"
 #include "app/form2.h"
+#include "editor/editor.h"
 
 #include <QAbstractButton>
 #include <QTest>

@@ -1,10 +1,12 @@
 #pragma once
 
-#include "editor.h"
+#include "textrange.h"
 
 #include <QByteArray>
 
 #include <vector>
+
+class Editor;
 
 // When the caret (an offset into text) stands in the name of a start or end tag, the
 // whole tag and its partner; otherwise nothing. Names are compared without case,

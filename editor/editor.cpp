@@ -1,92 +1,29 @@
 #include "editor.h"
 
+#include "documentloader.h"
 #include "htmllexer.h"
 #include "qtcompat.h"
+#include "textarea.h"
+
+#include "document/occurrences.h"
 
 #include <Qsci/qscicommand.h>
 #include <Qsci/qscicommandset.h>
 #include <Qsci/qscidocument.h>
 #include <Qsci/qsciscintilla.h>
 
-#include <QAccessibleWidget>
 #include <QColor>
-#include <QContextMenuEvent>
-#include <QDropEvent>
 #include <QFontDatabase>
 #include <QIODevice>
-#include <QMimeData>
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <functional>
 
 namespace {
 // The indicator that draws strikethrough, which Scintilla has no style for.
 constexpr int strikeIndicator = 8;
 // The indicator that marks a tag and its partner, as editors mark matching braces.
 constexpr int tagIndicator = 9;
-} // namespace
-
-// QScintilla with the user's input reported back to the wrapper.
-class TextArea : public QsciScintilla
-{
-public:
-    using QsciScintilla::QsciScintilla;
-
-    std::function<void()> inputHandled;
-    std::function<void(const QPoint &)> rightButtonPressed;
-    std::function<void(const QString &)> fileDropped;
-
-protected:
-    void mousePressEvent(QMouseEvent *event) override
-    {
-        if (event->button() == Qt::RightButton) {
-            rightButtonPressed(QtCompat::globalPos(event));
-            return;
-        }
-        QsciScintilla::mousePressEvent(event);
-        inputHandled();
-    }
-    void mouseMoveEvent(QMouseEvent *event) override
-    {
-        QsciScintilla::mouseMoveEvent(event);
-        if (event->buttons() != Qt::NoButton)
-            inputHandled();
-    }
-    void mouseReleaseEvent(QMouseEvent *event) override
-    {
-        QsciScintilla::mouseReleaseEvent(event);
-        inputHandled();
-    }
-    void keyPressEvent(QKeyEvent *event) override
-    {
-        QsciScintilla::keyPressEvent(event);
-        inputHandled();
-    }
-    void contextMenuEvent(QContextMenuEvent *event) override { event->accept(); }
-    void dropEvent(QDropEvent *event) override
-    {
-        const QString file = droppedFile(event->mimeData());
-        if (file.isEmpty()) {
-            QsciScintilla::dropEvent(event);
-            return;
-        }
-        event->acceptProposedAction();
-        fileDropped(file);
-    }
-};
-
-namespace {
-// QScintilla's own accessible text counts the characters from the start of the document
-// on every caret move, which makes large documents crawl. Without an assistive tool
-// listening, a plain editable-text interface serves; with one, QScintilla's is used.
-QAccessibleInterface *plainAccessibleText(const QString &, QObject *object)
-{
-    auto area = dynamic_cast<TextArea *>(object);
-    if (!area || QAccessible::isActive())
-        return nullptr;
-    return new QAccessibleWidget(area, QAccessible::EditableText);
-}
 } // namespace
 
 Editor::Editor(QWidget *parent)
@@ -98,8 +35,6 @@ Editor::Editor(QWidget *parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_area);
     setFocusProxy(m_area);
-    static const bool installed = (QAccessible::installFactory(plainAccessibleText), true);
-    Q_UNUSED(installed)
 
     m_area->setUtf8(true);
     m_area->setEolMode(QsciScintilla::EolUnix);
@@ -263,45 +198,11 @@ int Editor::replaceAll(const QString &text, const QString &replacement, int flag
     return int(found.size());
 }
 
-std::size_t Editor::Occurrences::pieceStart(std::size_t last) const
-{
-    // Text between two occurrences costs its length twice in the undo history, and each
-    // replacement made by itself about a hundred and fifty bytes; a piece stays small, so
-    // that no large block of memory is asked for.
-    constexpr long joinedGap = 64;
-    constexpr long pieceBytes = 64 * 1024;
-    const long end = starts[last - 1] + length;
-    std::size_t first = last - 1;
-    while (first > 0 && starts[first] - (starts[first - 1] + length) <= joinedGap
-           && end - starts[first - 1] <= pieceBytes)
-        --first;
-    return first;
-}
-
-long Editor::Occurrences::moved(long position) const
-{
-    const auto before = std::lower_bound(starts.begin(), starts.end(), position);
-    const long count = long(before - starts.begin());
-    const long grown = long(replacement.size()) - length;
-    // Inside an occurrence: at the start of its replacement.
-    if (count > 0 && position < *(before - 1) + length)
-        return *(before - 1) + (count - 1) * grown;
-    return position + count * grown;
-}
-
 void Editor::replacePiece(const Occurrences &occurrences, std::size_t first, std::size_t last)
 {
     const long start = occurrences.starts[first];
     const long end = occurrences.starts[last - 1] + occurrences.length;
-    const char *held = heldPointer(start, end);
-    QByteArray piece;
-    piece.reserve(int(end - start + (last - first) * occurrences.replacement.size()));
-    long at = start;
-    for (std::size_t i = first; i < last; ++i) {
-        piece.append(held + (at - start), int(occurrences.starts[i] - at));
-        piece.append(occurrences.replacement);
-        at = occurrences.starts[i] + occurrences.length;
-    }
+    const QByteArray piece = occurrences.piece(heldPointer(start, end), first, last);
     m_area->SendScintilla(QsciScintilla::SCI_SETTARGETRANGE, start, end);
     m_area->SendScintilla(QsciScintilla::SCI_REPLACETARGET, piece.size(), piece.constData());
 }
@@ -597,110 +498,4 @@ void Editor::keepStrikeOut()
         return;
     m_area->SendScintilla(QsciScintilla::SCI_SETINDICATORCURRENT, strikeIndicator);
     m_area->SendScintilla(QsciScintilla::SCI_INDICATORFILLRANGE, 0UL, length);
-}
-
-QString droppedFile(const QMimeData *data)
-{
-    if (!data || !data->hasUrls())
-        return {};
-    for (const QUrl &url : data->urls()) {
-        if (url.isLocalFile())
-            return url.toLocalFile();
-    }
-    return {};
-}
-
-DocumentLoader::DocumentLoader()
-    : m_holder(std::make_unique<QsciScintilla>())
-{
-    m_holder->setUtf8(true);
-    m_holder->setEolMode(QsciScintilla::EolUnix);
-    // The colouring is the editor's own (HtmlLexer), asked for by what it shows and lays
-    // out; the document needs nothing set up for it.
-    m_holder->SendScintilla(QsciScintilla::SCI_SETMODEVENTMASK, 0UL);
-    m_holder->SendScintilla(QsciScintilla::SCI_SETUNDOCOLLECTION, 0UL);
-}
-
-DocumentLoader::~DocumentLoader() = default;
-
-void DocumentLoader::reserve(qint64 size)
-{
-    m_expected = size; // the room is made with the first chunk
-}
-
-void DocumentLoader::add(const char *data, qsizetype size)
-{
-    if (m_read == 0)
-        makeRoom(data, size);
-    m_read += size;
-    append(data, size);
-    if (m_spareBreak) {
-        m_holder->SendScintilla(QsciScintilla::SCI_DELETERANGE, 0UL, 1L);
-        m_spareBreak = false;
-    }
-}
-
-// Room to grow, so that typing need not copy the whole text. The room is held twice, for
-// the text and for its colours, so a little has to do. The line index grows by a sixth at
-// a time, each time into a copy beside the old one (7 MB twice for a 100 MB page), so it
-// gets its room before the text does: lines made and taken away again leave room for as
-// many as the first chunk promises. One break stays until the chunk is in, as taking away
-// the whole text starts the index afresh.
-void DocumentLoader::makeRoom(const char *data, qsizetype size)
-{
-    if (m_expected <= 0)
-        return;
-    const qint64 newlines = std::count(data, data + size, '\n');
-    if (newlines > 0 && m_expected >= 4 * qint64(size)) {
-        const qint64 lines = std::min(m_expected, newlines * (m_expected / size + 1) * 9 / 8);
-        const QByteArray breaks(lines, '\n');
-        m_holder->SendScintilla(QsciScintilla::SCI_APPENDTEXT, static_cast<uintptr_t>(lines),
-                                breaks.constData());
-        m_holder->SendScintilla(QsciScintilla::SCI_DELETERANGE, 0UL, static_cast<long>(lines - 1));
-        m_spareBreak = true;
-    }
-    m_holder->SendScintilla(QsciScintilla::SCI_ALLOCATE,
-                            static_cast<unsigned long>(m_expected + (1 << 16)));
-}
-
-void DocumentLoader::append(const char *data, qsizetype size)
-{
-    if (m_encoding == Encoding::Utf8) {
-        const bool heldAscii = m_utf8.isAscii();
-        m_utf8.add(data, size);
-        if (!m_utf8.hasFailed()) {
-            m_holder->SendScintilla(QsciScintilla::SCI_APPENDTEXT, static_cast<uintptr_t>(size),
-                                    data);
-            return;
-        }
-        holdAsWindows1252(heldAscii);
-    }
-    QByteArray text;
-    appendFromWindows1252(text, data, size);
-    m_holder->SendScintilla(QsciScintilla::SCI_APPENDTEXT,
-                            static_cast<uintptr_t>(text.size()), text.constData());
-}
-
-void DocumentLoader::holdAsWindows1252(bool heldAscii)
-{
-    m_encoding = Encoding::Windows1252;
-    if (heldAscii)
-        return; // plain ASCII reads the same either way
-    const auto held = static_cast<const char *>(
-        m_holder->SendScintillaPtrResult(QsciScintilla::SCI_GETCHARACTERPOINTER));
-    QByteArray text;
-    appendFromWindows1252(text, held, m_holder->SendScintilla(QsciScintilla::SCI_GETLENGTH));
-    m_holder->SendScintilla(QsciScintilla::SCI_CLEARALL);
-    m_holder->SendScintilla(QsciScintilla::SCI_APPENDTEXT,
-                            static_cast<uintptr_t>(text.size()), text.constData());
-}
-
-Encoding DocumentLoader::finish()
-{
-    if (m_encoding == Encoding::Utf8 && !m_utf8.isValid())
-        holdAsWindows1252(false); // the file ends inside a character
-    m_holder->SendScintilla(QsciScintilla::SCI_SETUNDOCOLLECTION, 1UL);
-    m_holder->SendScintilla(QsciScintilla::SCI_EMPTYUNDOBUFFER);
-    m_holder->SendScintilla(QsciScintilla::SCI_SETSAVEPOINT);
-    return m_encoding;
 }

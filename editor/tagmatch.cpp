@@ -1,5 +1,7 @@
 #include "tagmatch.h"
 
+#include "editor.h"
+
 #include <QByteArrayList>
 
 #include <algorithm>

@@ -1,7 +1,9 @@
 #pragma once
 
-#include "bytesearch.h"
-#include "encoding.h"
+#include "textrange.h"
+
+#include "document/bytesearch.h"
+#include "document/encoding.h"
 
 #include <QByteArray>
 #include <QFont>
@@ -9,61 +11,14 @@
 #include <QList>
 #include <QWidget>
 
-#include <memory>
 #include <utility>
 #include <vector>
 
-class QIODevice;
-class QMimeData;
+class DocumentLoader;
 class HtmlLexer;
-class QsciScintilla;
+class QIODevice;
 class TextArea;
-
-// A new document filled from a file's bytes piece by piece, away from the screen: the
-// shown document stays as it is until Editor::adopt() takes this one over.
-class DocumentLoader
-{
-public:
-    DocumentLoader();
-    ~DocumentLoader();
-
-    void reserve(qint64 size);
-    void add(const char *data, qsizetype size);
-    qint64 bytesRead() const { return m_read; }
-
-private:
-    friend class Editor;
-    void holdAsWindows1252(bool heldAscii);
-    void makeRoom(const char *data, qsizetype size);
-    void append(const char *data, qsizetype size);
-    Encoding finish();
-
-    std::unique_ptr<QsciScintilla> m_holder;
-    Utf8Check m_utf8;
-    Encoding m_encoding = Encoding::Utf8;
-    qint64 m_read = 0;
-    qint64 m_expected = 0; // the file's size
-    bool m_spareBreak = false;
-};
-
-// A place in the text as the user counts it: 1-based, a column per character.
-struct TextPosition
-{
-    int line = 1;
-    int column = 1;
-};
-
-// A stretch of the held text, from start up to end, in editor positions.
-struct TextRange
-{
-    long start = 0;
-    long end = 0;
-
-    bool operator==(const TextRange &other) const
-    {
-        return start == other.start && end == other.end;
-    }
-};
+struct Occurrences;
 
 // The document editor (RichText1): with its colouring (HtmlLexer), the only code that
 // talks to QScintilla. It holds the document's bytes unchanged and offers the few
@@ -157,18 +112,6 @@ private:
         ByteSearch bytes;
     };
 
-    // Where Replace All found its text, and what goes in its place.
-    struct Occurrences
-    {
-        const std::vector<long> &starts;
-        long length;
-        QByteArray replacement;
-        // The first of the occurrences replaced as one piece with those before `last`.
-        std::size_t pieceStart(std::size_t last) const;
-        // Where a place in the text stands once all are replaced.
-        long moved(long position) const;
-    };
-
     Selection currentSelection() const;
     // Replaces occurrences [first, last) and the text between them in one go.
     void replacePiece(const Occurrences &occurrences, std::size_t first, std::size_t last);
@@ -192,6 +135,3 @@ private:
     bool m_unsaved = false;
     bool m_tagsMarked = false;
 };
-
-// The first local file among dragged data; empty when it brings none.
-QString droppedFile(const QMimeData *data);

@@ -1,19 +1,12 @@
 #include "filereader.h"
 
-#include "app/editor.h"
-
-#include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QProgressDialog>
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
 #endif
-
-#include <memory>
 
 namespace {
 constexpr qint64 megabyte = 1024 * 1024;
@@ -53,33 +46,15 @@ QString tooLarge(const QString &path, const QString &size)
         .arg(QDir::toNativeSeparators(path), size);
 }
 
-std::unique_ptr<QProgressDialog> progressOf(const QString &path, qint64 size, QWidget *window)
-{
-    auto progress = std::make_unique<QProgressDialog>(
-        QStringLiteral("Opening %1...").arg(QDir::toNativeSeparators(path)),
-        QStringLiteral("Cancel"), 0, size > 0 ? int(size / chunkSize) + 1 : 0, window);
-    progress->setObjectName(QStringLiteral("Progress"));
-    progress->setWindowTitle(QStringLiteral("Quillet"));
-    progress->setWindowModality(Qt::WindowModal);
-    progress->setMinimumDuration(0);
-    progress->setAutoReset(false);
-    progress->show();
-    return progress;
-}
 } // namespace
-
-FileReader::FileReader(QWidget *window, int progressDelay)
-    : m_window(window)
-    , m_progressDelay(progressDelay)
-{
-}
 
 qint64 FileReader::sizeLimit()
 {
     return (sizeof(void *) >= 8 ? 512 : 128) * megabyte;
 }
 
-FileReader::Outcome FileReader::read(const QString &path, DocumentLoader &loader)
+FileReader::Outcome FileReader::read(const QString &path, DocumentSink &sink,
+                                     const Progress &progress)
 {
     if (const QString reason = notAFile(path); !reason.isEmpty())
         return fail(couldNotOpen(path, reason));
@@ -89,33 +64,22 @@ FileReader::Outcome FileReader::read(const QString &path, DocumentLoader &loader
         return fail(tooLarge(path, QStringLiteral("%1 MB").arg((size + megabyte - 1) / megabyte)));
     if (!file.open(QIODevice::ReadOnly))
         return fail(couldNotOpen(path, file.errorString()));
-    loader.reserve(size);
+    sink.reserve(size);
 
-    QElapsedTimer clock;
-    clock.start();
-    std::unique_ptr<QProgressDialog> progress;
     QByteArray chunk(chunkSize, Qt::Uninitialized);
-    for (int pieces = 1;; ++pieces) {
+    for (qint64 read = 0;;) {
         const qint64 got = file.read(chunk.data(), chunk.size());
         if (got < 0)
             return fail(couldNotOpen(path, file.errorString()));
         if (got == 0)
             return Outcome::Read;
         // A file that grows while it is read, or never ends, stops here.
-        if (loader.bytesRead() + got > sizeLimit())
+        if (read + got > sizeLimit())
             return fail(tooLarge(path, QStringLiteral("more than that")));
-        loader.add(chunk.constData(), got);
-        if (!progress && clock.elapsed() >= m_progressDelay)
-            progress = progressOf(path, size, m_window);
-        if (progress) {
-            // The dialog is modal, so only its Cancel button takes input meanwhile.
-            progress->setValue(std::min(pieces, progress->maximum()));
-            QApplication::processEvents();
-            if (progress->wasCanceled())
-                return Outcome::Cancelled;
-        } else {
-            QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        }
+        sink.add(chunk.constData(), got);
+        read += got;
+        if (progress && !progress(read, size))
+            return Outcome::Cancelled;
     }
 }
 

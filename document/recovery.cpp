@@ -1,9 +1,6 @@
 #include "recovery.h"
 
-#include "commondialogs.h"
-#include "editor.h"
-#include "filestamp.h"
-#include "form1.h"
+#include "encoding.h"
 #include "taskthread.h"
 
 #include <QCoreApplication>
@@ -18,16 +15,6 @@
 #include <optional>
 #include <utility>
 
-// What a recovery file holds: the document state and its text.
-struct RecoveryRecord
-{
-    QString fileName;
-    bool untitled = true;
-    FileStamp stamp;
-    qint32 encoding = 0; // Encoding's value
-    QByteArray contents; // as the editor holds it
-};
-
 namespace {
 constexpr quint32 magic = 0x51524543; // "QREC"
 constexpr quint32 formatVersion = 1;
@@ -38,36 +25,6 @@ constexpr qint64 longestDelay = 2000;
 
 const QString dataSuffix = QStringLiteral(".qrec");
 const QString lockSuffix = QStringLiteral(".lock");
-
-QDataStream &operator<<(QDataStream &out, const RecoveryRecord &record)
-{
-    out.setVersion(QDataStream::Qt_5_15);
-    return out << magic << formatVersion << record.fileName << record.untitled
-               << record.stamp.size << record.stamp.modified << record.stamp.digest
-               << record.encoding << record.contents;
-}
-
-std::optional<RecoveryRecord> readRecord(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    QDataStream in(&file);
-    in.setVersion(QDataStream::Qt_5_15);
-    quint32 fileMagic = 0;
-    quint32 version = 0;
-    in >> fileMagic >> version;
-    if (fileMagic != magic || version != formatVersion)
-        return std::nullopt;
-    RecoveryRecord record;
-    in >> record.fileName >> record.untitled >> record.stamp.size >> record.stamp.modified
-        >> record.stamp.digest >> record.encoding >> record.contents;
-    const bool known = record.encoding == qint32(Encoding::Utf8)
-                       || record.encoding == qint32(Encoding::Windows1252);
-    if (in.status() != QDataStream::Ok || !known)
-        return std::nullopt;
-    return record;
-}
 
 std::unique_ptr<QLockFile> lockFor(const QString &slot)
 {
@@ -97,21 +54,44 @@ void removeUnfinished(const QString &slot)
 }
 } // namespace
 
+bool writeRecord(QIODevice &device, const RecoveryRecord &record)
+{
+    QDataStream out(&device);
+    out.setVersion(QDataStream::Qt_5_15);
+    out << magic << formatVersion << record.fileName << record.untitled << record.stamp.size
+        << record.stamp.modified << record.stamp.digest << record.encoding << record.contents;
+    return out.status() == QDataStream::Ok;
+}
+
+std::optional<RecoveryRecord> readRecord(QIODevice &device)
+{
+    QDataStream in(&device);
+    in.setVersion(QDataStream::Qt_5_15);
+    quint32 fileMagic = 0;
+    quint32 version = 0;
+    in >> fileMagic >> version;
+    if (fileMagic != magic || version != formatVersion)
+        return std::nullopt;
+    RecoveryRecord record;
+    in >> record.fileName >> record.untitled >> record.stamp.size >> record.stamp.modified
+        >> record.stamp.digest >> record.encoding >> record.contents;
+    const bool known = record.encoding == qint32(Encoding::Utf8)
+                       || record.encoding == qint32(Encoding::Windows1252);
+    if (in.status() != QDataStream::Ok || !known)
+        return std::nullopt;
+    return record;
+}
+
 QString recoveryFolder()
 {
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
 }
 
-Recovery::Recovery(Form1 &form)
-    : m_form(form)
+Recovery::Recovery(Snapshot snapshot)
+    : m_snapshot(std::move(snapshot))
 {
     m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, &Recovery::keep);
-    connect(&form.editor(), &Editor::textEdited, this, &Recovery::schedule);
-    connect(&form.editor(), &Editor::modifiedChanged, this, [this](bool modified) {
-        if (!modified)
-            discard();
-    });
 }
 
 Recovery::~Recovery()
@@ -120,7 +100,7 @@ Recovery::~Recovery()
     m_writer.reset();
 }
 
-void Recovery::offerLeftBehind()
+void Recovery::offerLeftBehind(const Restore &restore)
 {
     const QString folder = recoveryFolder();
     if (folder.isEmpty())
@@ -131,48 +111,31 @@ void Recovery::offerLeftBehind()
             continue; // its program is running
         removeUnfinished(slot);
         const QString path = slot + dataSuffix;
-        if (!QFile::exists(path))
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
             continue;
-        if (restore(path)) {
-            // The text is this program's to keep now, in the same file.
-            post([this, path, lock = lock.release()] {
-                m_file = path;
-                m_lock.reset(lock);
-            });
-            return;
+        const std::optional<RecoveryRecord> record = readRecord(file);
+        file.close();
+        if (!record)
+            continue; // not a file this program can read: left as it is
+        if (!restore(*record)) {
+            QFile::remove(path);
+            continue;
         }
+        // The text is this program's to keep now, in the same file.
+        post([this, path, lock = lock.release()] {
+            m_file = path;
+            m_lock.reset(lock);
+        });
+        return;
     }
-}
-
-bool Recovery::restore(const QString &path)
-{
-    const std::optional<RecoveryRecord> record = readRecord(path);
-    if (!record)
-        return false; // not a file this program can read: left as it is
-    const QString owner = record->untitled ? QStringLiteral("a new document")
-                                           : QDir::toNativeSeparators(record->fileName);
-    const QString question = QStringLiteral("Quillet was not ended properly. Restore the text "
-                                            "that was not saved?\rIt belonged to %1.")
-                                 .arg(owner);
-    if (m_form.dialogs().askYesNo(question, CommonDialogs::Answer::Yes)
-        != CommonDialogs::Answer::Yes) {
-        QFile::remove(path);
-        return false;
-    }
-    Editor &editor = m_form.editor();
-    editor.setContents(record->contents, Encoding(record->encoding));
-    editor.markUnsaved();
-    m_form.setDocumentFile(record->fileName, record->untitled);
-    m_form.setFileStamp(record->stamp);
-    m_form.markChanged();
-    return true;
 }
 
 void Recovery::discard()
 {
     m_timer.stop();
     m_keepAgain = false;
-    m_copy = {};
+    m_copy.contents = {};
     if (m_writer)
         post([this] { removeFile(); });
 }
@@ -191,11 +154,8 @@ void Recovery::keep()
         return;
     }
     m_writing = true;
-    const Document &document = m_form.document();
-    m_form.editor().copyContents(m_copy);
-    RecoveryRecord record{document.fileName, document.untitled, document.stamp,
-                          qint32(m_form.editor().encoding()), m_copy};
-    post([this, record]() mutable {
+    m_snapshot(m_copy);
+    post([this, record = m_copy]() mutable {
         write(record);
         // Hands the copy's memory back before saying so, for the next copy to reuse.
         record = {};
@@ -227,11 +187,7 @@ void Recovery::write(const RecoveryRecord &record)
     if (!m_lock && !claimFile())
         return;
     QSaveFile file(m_file);
-    if (!file.open(QIODevice::WriteOnly))
-        return;
-    QDataStream out(&file);
-    out << record;
-    if (out.status() == QDataStream::Ok)
+    if (file.open(QIODevice::WriteOnly) && writeRecord(file, record))
         file.commit();
 }
 

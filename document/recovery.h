@@ -1,21 +1,39 @@
 #pragma once
 
+#include "filestamp.h"
+
 #include <QByteArray>
 #include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
+#include <optional>
 
-class Form1;
+class QIODevice;
 class QLockFile;
 class TaskThread;
-struct RecoveryRecord;
+
+// What a recovery file holds: the document's state and its text.
+struct RecoveryRecord
+{
+    QString fileName;
+    bool untitled = true;
+    FileStamp stamp;
+    qint32 encoding = 0; // Encoding's value
+    QByteArray contents; // as the editor holds it
+};
+
+bool writeRecord(QIODevice &device, const RecoveryRecord &record);
+// The record a recovery file holds; nothing for a file of another format or version,
+// or one cut short.
+std::optional<RecoveryRecord> readRecord(QIODevice &device);
 
 // Keeps the text that is not saved in a recovery file of this program's own, so that it
 // outlives a crash, a power cut or a logout. The file is locked while the program runs,
-// so no other program offers or deletes it. The text is copied when typing pauses (at
+// so no other program offers or deletes it. The text is taken when typing pauses (at
 // most two seconds after an edit) and written by a thread of its own: typing never waits
 // for the disk.
 class Recovery : public QObject
@@ -23,12 +41,20 @@ class Recovery : public QObject
     Q_OBJECT
 
 public:
-    explicit Recovery(Form1 &form);
+    // Fills the record with the document as it stands; the memory of its contents is the
+    // last snapshot's, to be reused.
+    using Snapshot = std::function<void(RecoveryRecord &)>;
+    // Offered a text left behind; true when it was taken back.
+    using Restore = std::function<bool(const RecoveryRecord &)>;
+
+    explicit Recovery(Snapshot snapshot);
     ~Recovery() override; // the program ends in order: the file goes
 
     // Offers the text of each program that was not ended properly, one at a time, until
-    // the user restores one; a text the user declines is deleted.
-    void offerLeftBehind();
+    // one is restored; a text that is declined is deleted.
+    void offerLeftBehind(const Restore &restore);
+    // The text was edited: it is kept once typing pauses.
+    void schedule();
     // The text needs no keeping any more: saved, or dropped by the user.
     void discard();
     bool isWriting() const { return m_writing; }
@@ -37,10 +63,8 @@ signals:
     void written();
 
 private:
-    void schedule();
     void keep();
     void writeFinished();
-    bool restore(const QString &path);
     void post(std::function<void()> task);
 
     // The writer thread's own: which file is this program's, and its lock.
@@ -48,12 +72,12 @@ private:
     bool claimFile();
     void removeFile();
 
-    Form1 &m_form;
+    Snapshot m_snapshot;
     QTimer m_timer;
     QElapsedTimer m_unkeptSince;
     bool m_writing = false;
     bool m_keepAgain = false; // edited while the writer was busy
-    QByteArray m_copy; // the last text handed to the writer, its memory kept for the next
+    RecoveryRecord m_copy; // the last record handed to the writer, its memory kept
     QString m_file;
     std::unique_ptr<QLockFile> m_lock;
     std::unique_ptr<TaskThread> m_writer;
