@@ -1,0 +1,44 @@
+#include "document/encoding.h"
+
+#include <QTest>
+
+// The UTF-8 check says the same however the bytes are cut into pieces, as a file read a
+// megabyte at a time cuts them anywhere.
+class TestEncoding : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void checkIsTheSameInAnyPieces_data();
+    void checkIsTheSameInAnyPieces();
+};
+
+void TestEncoding::checkIsTheSameInAnyPieces_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("valid");
+    QTest::newRow("ASCII") << QByteArray("<P>plain\r\n") << true;
+    QTest::newRow("two to four bytes") << QByteArray("caf\xc3\xa9 \xe2\x82\xac \xf0\x9f\x98\x80")
+                                       << true;
+    QTest::newRow("Windows-1252") << QByteArray("caf\xe9") << false;
+    QTest::newRow("overlong") << QByteArray("\xc0\xaf") << false;
+    QTest::newRow("surrogate") << QByteArray("\xed\xa0\x80") << false;
+    QTest::newRow("beyond U+10FFFF") << QByteArray("\xf4\x90\x80\x80") << false;
+    QTest::newRow("cut short at the end") << QByteArray("abc\xe2\x82") << false;
+    QTest::newRow("lone continuation") << QByteArray("a\x80z") << false;
+}
+
+void TestEncoding::checkIsTheSameInAnyPieces()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, valid);
+    for (int cut = 0; cut <= bytes.size(); ++cut) {
+        Utf8Check check;
+        check.add(bytes.constData(), cut);
+        check.add(bytes.constData() + cut, bytes.size() - cut);
+        QVERIFY2(check.isValid() == valid, qPrintable(QStringLiteral("cut at %1").arg(cut)));
+    }
+}
+
+QTEST_GUILESS_MAIN(TestEncoding)
+#include "tst_encoding.moc"
