@@ -41,7 +41,8 @@ fi
 case "$missing" in
 *:i386*) dpkg --print-foreign-architectures | grep -qx i386 || $sudo dpkg --add-architecture i386 ;;
 esac
-$sudo apt-get update -qq
+# A mirror caught mid-sync fails one list now and then; the others still serve.
+$sudo apt-get update -qq || echo "apt-get update failed in part; going on with the lists it has"
 [ -z "$missing" ] && exit 0
 echo "Installing:$missing"
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends $missing
