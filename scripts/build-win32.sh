@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Cross-builds Quillet for 32-bit Windows against Qt 5.15 for Windows and lays out
-# build-win32/Quillet, a folder that runs on Windows as it is, and its zip.
-#   build-win32.sh [test]     test: also runs the test suite under Wine
+# build-win32/Quillet, a folder that runs on Windows as it is, its zip and the setup
+# program that installs it (build-win32/quillet-2.0-setup.exe).
+#   build-win32.sh [test]     test: also runs the test suite and the setup program's
+#                             tests under Wine
 # Qt for Windows is looked for in QUILLET_WIN32_QT (default /opt/qt5-win32). When it is
 # missing, the prepared archive shared/toolchains/qt5.15.8-win32.tar.xz beside the clone (or
 # in a folder above it) is unpacked; without one, scripts/build-qt5-win32.sh builds it from
@@ -62,7 +64,16 @@ for binary in "$folder"/quillet.exe "$folder"/*/*.dll; do
 done
 i686-w64-mingw32-strip --strip-unneeded "$folder"/lib*.dll
 (cd "$build" && zip -qr quillet-2.0-win32.zip Quillet)
-echo "Built $folder and $build/quillet-2.0-win32.zip"
+
+# The setup program installs that folder; its uninstaller removes exactly the files in it,
+# deepest first, so that pages the user keeps beside them stay.
+{
+    (cd "$folder" && find . -type f | sort -r) | sed 's|^\./||; s|/|\\|g; s|.*|    Delete "$INSTDIR\\&"|'
+    (cd "$folder" && find . -mindepth 1 -type d | sort -r) | sed 's|^\./||; s|/|\\|g; s|.*|    RMDir "$INSTDIR\\&"|'
+} > "$build/windows/uninstall.nsh"
+cat packaging/windows/license.txt /usr/share/common-licenses/GPL-3 > "$build/windows/license.txt"
+makensis -V2 -DBUILD="$(pwd)/$build" packaging/windows/quillet.nsi
+echo "Built $folder, $build/quillet-2.0-win32.zip and $build/quillet-2.0-setup.exe"
 
 if [ "${1:-}" = test ]; then
     # Wine runs a 32-bit program through a 32-bit loader of its own, which a kernel without
