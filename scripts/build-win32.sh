@@ -89,4 +89,5 @@ if [ "${1:-}" = test ]; then
     export WINEDLLOVERRIDES="mscoree,mshtml=" WINEDEBUG=-all
     wineboot --init >/dev/null 2>&1
     (cd "$build" && ctest --output-on-failure -j"$jobs")
+    bash tests/windows/test-setup.sh "$build"
 fi

@@ -11,7 +11,7 @@ linux="g++ libtidy-dev libgl-dev desktop-file-utils"
 case "${1:-qt6}" in
 qt6) packages="$common $linux qt6-base-dev" ;;
 qt5) packages="$common $linux qtbase5-dev" ;;
-win32) packages="$common g++-mingw-w64-i686 xz-utils zip icoutils librsvg2-bin nsis wine wine32:i386" ;;
+win32) packages="$common g++-mingw-w64-i686 xz-utils zip icoutils librsvg2-bin nsis wine wine32:i386 xvfb xdotool" ;;
 sources) packages="" ;;
 *) echo "usage: $0 [qt6|qt5|win32|sources]" >&2; exit 2 ;;
 esac

@@ -1,0 +1,214 @@
+#!/usr/bin/env bash
+# The setup program and its uninstaller under Wine, in a Wine prefix of their own, as a
+# user meets them: a silent install, the installed program opening and saving a page on
+# a virtual display, an install refused while the program runs, a silent uninstall, an
+# install into another folder and one over it, and what the uninstaller leaves.
+#   test-setup.sh BUILD     BUILD: the Windows build folder (build-win32)
+# Prints one line per check (TAP) and fails when any check failed.
+set -euo pipefail
+build=$(cd "$1" && pwd)
+setup=$build/quillet-2.0-setup.exe
+work=$build/setup-test
+export WINEPREFIX=$work/wine WINEDEBUG=-all
+# No Mono or Gecko installers (they would wait for a click), and no Linux menu entries
+# or file types made from the Windows shortcuts and registry.
+export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
+rm -rf "$work"
+mkdir -p "$work"
+
+# The Windows programs need a display, and the installed program's windows are driven
+# on it with xdotool.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+xvfb=$!
+quillet=""
+finish() {
+    if [ -n "$quillet" ]; then kill "$quillet" 2>/dev/null || true; fi
+    wineserver -k 2>/dev/null || true
+    kill "$xvfb" 2>/dev/null || true
+}
+trap finish EXIT
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=:$(cat "$work/display")
+wineboot --init >/dev/null 2>&1
+
+checks=0
+failed=0
+check() {
+    local name=$1
+    shift
+    checks=$((checks + 1))
+    if "$@"; then
+        echo "ok $checks - $name"
+    else
+        echo "not ok $checks - $name"
+        failed=$((failed + 1))
+    fi
+}
+same() { [ "$1" = "$2" ] || { echo "# got '$1', expected '$2'"; return 1; }; }
+
+c=$WINEPREFIX/drive_c
+programs="$c/ProgramData/Microsoft/Windows/Start Menu/Programs/Quillet 2.0"
+desktop="$c/users/Public/Desktop/Quillet 2.0.lnk"
+uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quillet 2.0'
+progid_key='HKLM\Software\Classes\Quillet.Document'
+extensions=".htm .html .shtml .tlp .js"
+
+# A registry key as reg prints it, one "    name    TYPE    data" line per value; nothing
+# for a missing key.
+# (reg prints its complaint about a missing key on standard output.)
+key() {
+    local text
+    if text=$(wine reg query "$@" 2>/dev/null); then tr -d '\r' <<<"$text"; fi
+}
+value() { sed -n "s/^    $2    REG_[A-Z_]*    //p" <<<"$1"; }
+file_types() {
+    local ext
+    for ext in $extensions; do
+        echo "[$ext]"
+        key "HKLM\\Software\\Classes\\$ext" /s
+    done
+}
+# The files of a folder, relative to it.
+files() { (cd "$1" 2>/dev/null && find . -mindepth 1 | sort); }
+# The program's folder as it should be once installed there.
+installed_files() {
+    { files "$build/Quillet"; echo ./uninstall.exe; } | sort
+}
+# Whether the folder holds every file of the build's program folder, the same bytes.
+same_program() {
+    local file
+    while read -r file; do
+        cmp -s "$build/Quillet/$file" "$1/$file" || { echo "# $1/$file differs"; return 1; }
+    done < <(cd "$build/Quillet" && find . -type f)
+}
+# Each file of a folder with its inode and change time: what any write changes.
+stamps() { (cd "$1" && find . -printf '%p %i %C@\n' | sort); }
+
+appdata=$(winepath -u "$(wine cmd /c echo %APPDATA% | tr -d '\r')")
+# The browser's claim on .htm pages, as Windows has it.
+wine reg add 'HKLM\Software\Classes\.htm' /ve /d htmlfile /f >/dev/null
+file_types >"$work/file-types-before"
+
+echo "# A silent install into the program's own folder"
+check "the setup program ends well" wine "$setup" /S
+check "C:\\QUILLET holds the program, its DLLs and plugins and the uninstaller" \
+    same "$(files "$c/QUILLET" | grep -v '^./temp')" "$(installed_files)"
+check "the files are the build's" same_program "$c/QUILLET"
+check "the preview folder C:\\QUILLET\\temp is there" test -d "$c/QUILLET/temp"
+entry=$(key "$uninstall_key")
+check "uninstall entry: DisplayName" same "$(value "$entry" DisplayName)" "Quillet 2.0"
+check "uninstall entry: DisplayVersion" same "$(value "$entry" DisplayVersion)" "2.0"
+check "uninstall entry: Publisher" same "$(value "$entry" Publisher)" "Quillet Works"
+check "uninstall entry: DisplayIcon" \
+    same "$(value "$entry" DisplayIcon)" 'C:\QUILLET\quillet.exe,0'
+check "uninstall entry: UninstallString" \
+    same "$(value "$entry" UninstallString)" '"C:\QUILLET\uninstall.exe"'
+check "uninstall entry: QuietUninstallString" \
+    same "$(value "$entry" QuietUninstallString)" '"C:\QUILLET\uninstall.exe" /S'
+check "uninstall entry: NoModify" same "$(value "$entry" NoModify)" 0x1
+check "uninstall entry: NoRepair" same "$(value "$entry" NoRepair)" 0x1
+# In KB, within a tenth of what the program's folder holds.
+size=$(value "$entry" EstimatedSize)
+folder_size=$(du -sk --apparent-size "$build/Quillet" | cut -f1)
+check "uninstall entry: EstimatedSize is the folder's size" \
+    test $((size * 10)) -gt $((folder_size * 9)) -a $((size * 10)) -lt $((folder_size * 11))
+check "ProgID: the command opens the page" same \
+    "$(value "$(key "$progid_key\\shell\\open\\command")" '(Default)')" \
+    '"C:\QUILLET\quillet.exe" "%1"'
+check "ProgID: the icon" \
+    same "$(value "$(key "$progid_key\\DefaultIcon")" '(Default)')" 'C:\QUILLET\quillet.exe,0'
+for ext in $extensions; do
+    check "$ext lists Quillet.Document under Open with" \
+        grep -q '^    Quillet.Document    REG_NONE' \
+        <<<"$(key "HKLM\\Software\\Classes\\$ext\\OpenWithProgids")"
+done
+check ".htm keeps its default program" \
+    same "$(value "$(key 'HKLM\Software\Classes\.htm')" '(Default)')" htmlfile
+check "Start Menu: Quillet 2.0" test -f "$programs/Quillet 2.0.lnk"
+check "Start Menu: Uninstall Quillet 2.0" test -f "$programs/Uninstall Quillet 2.0.lnk"
+check "no desktop shortcut unless chosen" test ! -e "$desktop"
+
+echo "# The installed program opens the page it is given and saves it"
+mkdir -p "$c/pages"
+printf '<HTML>\r\n<BODY>caf\351\000and\rmore</BODY>\n</HTML>' >"$c/pages/page.htm"
+cp "$c/pages/page.htm" "$work/page.htm"
+touch -d '2001-01-01' "$c/pages/page.htm"
+wine 'C:\QUILLET\quillet.exe' 'C:\pages\page.htm' >/dev/null 2>&1 &
+quillet=$!
+# Presses keys in the window: it takes the keyboard focus first, as a click would.
+press() {
+    xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1"
+    xdotool key --clearmodifiers "$2"
+}
+# The first visible window of that title, when one comes within the time.
+window() { timeout "$1" xdotool search --sync --onlyvisible --name "$2" 2>/dev/null | head -1 || true; }
+intro=$(window 60 '^Quillet Intro$')
+check "the intro window shows" test -n "$intro"
+press "$intro" alt+g
+main=$(window 30 '^Quillet 2\.0 - ')
+check "Go on opens the page in the main window" \
+    same "$(xdotool getwindowname "$main" 2>/dev/null)" 'Quillet 2.0 - C:/pages/page.htm'
+
+echo "# While the program runs, a new install is refused and changes nothing"
+stamps "$c/QUILLET" >"$work/stamps-before"
+status=0
+wine "$setup" /S || status=$?
+check "the setup program gives up (2: aborted)" same "$status" 2
+check "no installed file was touched" diff "$work/stamps-before" <(stamps "$c/QUILLET")
+
+press "$main" ctrl+s
+for _ in $(seq 100); do
+    [ "$c/pages/page.htm" -nt "$work/page.htm" ] && break
+    sleep 0.2
+done
+check "Ctrl+S writes the page" test "$c/pages/page.htm" -nt "$work/page.htm"
+check "the saved page is byte for byte the one opened" cmp "$c/pages/page.htm" "$work/page.htm"
+press "$main" ctrl+F4
+ended=no
+for _ in $(seq 150); do
+    kill -0 "$quillet" 2>/dev/null || { ended=yes; break; }
+    sleep 0.2
+done
+check "File > Exit ends the program" same "$ended" yes
+quillet=""
+
+echo "# A silent uninstall leaves nothing of the program"
+wine 'C:\QUILLET\uninstall.exe' /S
+# The uninstaller runs from a copy of itself that it starts; this waits for that one too.
+timeout 120 wineserver -w
+check "C:\\QUILLET is gone" test ! -e "$c/QUILLET"
+check "the uninstall entry is gone" test -z "$(key "$uninstall_key")"
+check "the ProgID is gone" test -z "$(key "$progid_key")"
+check "the page types are as they were" \
+    diff "$work/file-types-before" <(file_types)
+check "the Start Menu folder is gone" test ! -e "$programs"
+
+echo "# Into another folder, then over that copy, then uninstalled with a page of the user's"
+check "/D= chooses the folder" wine "$setup" /S '/D=C:\Editors\Quillet'
+check "the program is in C:\\Editors\\Quillet" same_program "$c/Editors/Quillet"
+check "the ProgID's command names that folder" same \
+    "$(value "$(key "$progid_key\\shell\\open\\command")" '(Default)')" \
+    '"C:\Editors\Quillet\quillet.exe" "%1"'
+check "the preview folder is the program's own, C:\\QUILLET\\temp" \
+    same "$(files "$c/QUILLET")" ./temp
+echo '<P>mine</P>' >"$c/Editors/Quillet/mine.htm"
+echo '<P>preview</P>' >"$c/QUILLET/temp/toview.htm"
+mkdir -p "$appdata/Quillet"
+echo recovery >"$appdata/Quillet/kept"
+check "an install over the copy ends well" wine "$setup" /S
+check "it replaced the copy where it was" same_program "$c/Editors/Quillet"
+check "the user's page stayed" test -f "$c/Editors/Quillet/mine.htm"
+check "the uninstall entry names that folder" same \
+    "$(value "$(key "$uninstall_key")" InstallLocation)" 'C:\Editors\Quillet'
+wine 'C:\Editors\Quillet\uninstall.exe' /S
+timeout 120 wineserver -w
+check "only the user's page stays in the folder" \
+    same "$(files "$c/Editors/Quillet")" ./mine.htm
+check "the preview folder is gone" test ! -e "$c/QUILLET"
+check "the per-user recovery folder stays" test -f "$appdata/Quillet/kept"
+check "the uninstall entry is gone" test -z "$(key "$uninstall_key")"
+check "the page types are as they were" \
+    diff "$work/file-types-before" <(file_types)
+
+echo "1..$checks"
+[ "$failed" -eq 0 ] || { echo "# $failed of $checks checks failed"; exit 1; }
