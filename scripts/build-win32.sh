@@ -80,7 +80,8 @@ if [ "${1:-}" = test ]; then
     # IA-32 emulation refuses ("Exec format error"); there the program is built, not run.
     if ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
         echo "This machine runs no 32-bit code (IA-32 emulation is off), so Wine cannot run"
-        echo "the Windows suite here: the program and its tests are built, not run."
+        echo "the Windows suite and the setup program's tests here: the program, its tests and"
+        echo "the setup program are built, not run."
         exit 0
     fi
     # A Wine prefix of its own, made once before the tests run side by side; no Mono or
