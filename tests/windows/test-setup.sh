@@ -54,8 +54,7 @@ progid_key='HKLM\Software\Classes\Quillet.Document'
 extensions=".htm .html .shtml .tlp .js"
 
 # A registry key as reg prints it, one "    name    TYPE    data" line per value; nothing
-# for a missing key.
-# (reg prints its complaint about a missing key on standard output.)
+# for a missing key (reg prints its complaint about that on standard output).
 key() {
     local text
     if text=$(wine reg query "$@" 2>/dev/null); then tr -d '\r' <<<"$text"; fi
@@ -135,10 +134,13 @@ cp "$c/pages/page.htm" "$work/page.htm"
 touch -d '2001-01-01' "$c/pages/page.htm"
 wine 'C:\QUILLET\quillet.exe' 'C:\pages\page.htm' >/dev/null 2>&1 &
 quillet=$!
-# Presses keys in the window: it takes the keyboard focus first, as a click would.
+# Presses keys in the window: it takes the keyboard focus first, as a click would. A
+# window that is not there fails the checks that follow, not the script.
 press() {
-    xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1"
-    xdotool key --clearmodifiers "$2"
+    {
+        xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1"
+        xdotool key --clearmodifiers "$2"
+    } 2>/dev/null || true
 }
 # The first visible window of that title, when one comes within the time.
 window() { timeout "$1" xdotool search --sync --onlyvisible --name "$2" 2>/dev/null | head -1 || true; }
