@@ -67,9 +67,10 @@ i686-w64-mingw32-strip --strip-unneeded "$folder"/lib*.dll
 
 # The setup program installs that folder; its uninstaller removes exactly the files in it,
 # deepest first, so that pages the user keeps beside them stay.
+windows_paths() { (cd "$folder" && find . -mindepth 1 -type "$1" | sort -r | sed 's|^\./||; s|/|\\|g'); }
 {
-    (cd "$folder" && find . -type f | sort -r) | sed 's|^\./||; s|/|\\|g; s|.*|    Delete "$INSTDIR\\&"|'
-    (cd "$folder" && find . -mindepth 1 -type d | sort -r) | sed 's|^\./||; s|/|\\|g; s|.*|    RMDir "$INSTDIR\\&"|'
+    windows_paths f | sed 's|.*|    Delete "$INSTDIR\\&"|'
+    windows_paths d | sed 's|.*|    RMDir "$INSTDIR\\&"|'
 } > "$build/windows/uninstall.nsh"
 cat packaging/windows/license.txt /usr/share/common-licenses/GPL-3 > "$build/windows/license.txt"
 makensis -V2 -DBUILD="$(pwd)/$build" packaging/windows/quillet.nsi

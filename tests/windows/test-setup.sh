@@ -143,7 +143,9 @@ press() {
     } 2>/dev/null || true
 }
 # The first visible window of that title, when one comes within the time.
-window() { timeout "$1" xdotool search --sync --onlyvisible --name "$2" 2>/dev/null | head -1 || true; }
+window() {
+    timeout "$1" xdotool search --sync --onlyvisible --name "$2" 2>/dev/null | head -1 || true
+}
 intro=$(window 60 '^Quillet Intro$')
 check "the intro window shows" test -n "$intro"
 press "$intro" alt+g

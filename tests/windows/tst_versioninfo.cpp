@@ -24,6 +24,21 @@ QByteArray versionInfo()
     return block;
 }
 
+// One value of the string table, listed under U.S. English and Unicode; empty when
+// there is none.
+QString versionString(const QString &name)
+{
+    QByteArray block = versionInfo();
+    const std::wstring key =
+        (QStringLiteral("\\StringFileInfo\\040904B0\\") + name).toStdWString();
+    wchar_t *text = nullptr;
+    UINT length = 0;
+    if (block.isEmpty()
+        || !VerQueryValueW(block.data(), key.c_str(), reinterpret_cast<void **>(&text), &length))
+        return {};
+    return QString::fromWCharArray(text);
+}
+
 struct Module
 {
     HMODULE handle = LoadLibraryExW(program(), nullptr,
@@ -90,24 +105,12 @@ void TestVersionInfo::strings()
 {
     QFETCH(QString, name);
     QFETCH(QString, value);
-    QByteArray block = versionInfo();
-    QVERIFY2(!block.isEmpty(), "quillet.exe has no version information");
-    // U.S. English, Unicode: the language and code page the block is listed under.
-    const std::wstring key = (QStringLiteral("\\StringFileInfo\\040904B0\\") + name).toStdWString();
-    wchar_t *text = nullptr;
-    UINT length = 0;
-    QVERIFY(VerQueryValueW(block.data(), key.c_str(), reinterpret_cast<void **>(&text), &length));
-    QCOMPARE(QString::fromWCharArray(text), value);
+    QCOMPARE(versionString(name), value);
 }
 
 void TestVersionInfo::copyrightNamesTheCompany()
 {
-    QByteArray block = versionInfo();
-    wchar_t *text = nullptr;
-    UINT length = 0;
-    QVERIFY(VerQueryValueW(block.data(), L"\\StringFileInfo\\040904B0\\LegalCopyright",
-                           reinterpret_cast<void **>(&text), &length));
-    const QString copyright = QString::fromWCharArray(text);
+    const QString copyright = versionString(QStringLiteral("LegalCopyright"));
     QVERIFY2(copyright.startsWith(QLatin1String("Copyright (C) ")), qPrintable(copyright));
     QVERIFY2(copyright.endsWith(QLatin1String(" Quillet Works")), qPrintable(copyright));
 }
