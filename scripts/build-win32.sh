@@ -67,7 +67,9 @@ i686-w64-mingw32-strip --strip-unneeded "$folder"/lib*.dll
 
 # The setup program installs that folder; its uninstaller removes exactly the files in it,
 # deepest first, so that pages the user keeps beside them stay.
-windows_paths() { (cd "$folder" && find . -mindepth 1 -type "$1" | sort -r | sed 's|^\./||; s|/|\\|g'); }
+windows_paths() {
+    (cd "$folder" && find . -mindepth 1 -type "$1" | sort -r | sed 's|^\./||; s|/|\\|g')
+}
 {
     windows_paths f | sed 's|.*|    Delete "$INSTDIR\\&"|'
     windows_paths d | sed 's|.*|    RMDir "$INSTDIR\\&"|'
