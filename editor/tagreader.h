@@ -1,0 +1,91 @@
+#pragma once
+
+#include <QByteArray>
+
+#include <optional>
+
+// Reads HTML's tags out of bytes, as tag matching and completion see them.
+
+struct Tag
+{
+    qsizetype start = 0; // at the '<'
+    qsizetype end = 0;   // behind the '>'
+    qsizetype nameStart = 0;
+    qsizetype nameLength = 0;
+    bool closing = false;
+    bool selfClosed = false;
+
+    QByteArray name(const QByteArray &text) const { return text.mid(nameStart, nameLength); }
+};
+
+// What the end of the text stands in, after its last whole tag.
+struct Ending
+{
+    enum Kind { Text, Tag, Comment, Declaration, RawText };
+    Kind kind = Text;
+    qsizetype start = 0; // where the unfinished tag, comment, declaration or raw text begins
+};
+
+bool isNameCharacter(char c);
+bool isLetter(char c);
+bool startsAt(const QByteArray &text, qsizetype at, const char *marker);
+// The tag whose '<' is at start; quoted attribute values may hold a '>'.
+std::optional<Tag> readTag(const QByteArray &text, qsizetype start);
+bool isNamed(const QByteArray &text, const Tag &tag, const char *name);
+
+// Hands each tag outside comments, directives, declarations and the text of SCRIPT,
+// STYLE and XMP to visit, in order, until visit returns false; tells what the text ends
+// in when visit never said stop.
+template<class Visit>
+Ending forEachTag(const QByteArray &text, Visit visit);
+
+namespace TagReader {
+qsizetype skipPast(const QByteArray &text, const char *marker, qsizetype from);
+// Whether the tag starts an element whose contents are text, never tags.
+bool startsRawText(const QByteArray &text, const Tag &tag);
+// Where the end tag of the element named like the tag starts, in any case; -1 without one.
+qsizetype endTagOf(const QByteArray &text, const Tag &tag);
+} // namespace TagReader
+
+template<class Visit>
+Ending forEachTag(const QByteArray &text, Visit visit)
+{
+    using namespace TagReader;
+    qsizetype i = 0;
+    std::optional<qsizetype> unfinished; // a tag left open since the last whole one
+    while ((i = text.indexOf('<', i)) >= 0) {
+        const qsizetype start = i;
+        if (startsAt(text, i, "<!--")) {
+            i = skipPast(text, "-->", i + 4); // comments and server-side includes
+            if (i < 0)
+                return {Ending::Comment, start};
+            continue;
+        }
+        if (startsAt(text, i, "<!") || startsAt(text, i, "<?")) {
+            i = skipPast(text, ">", i + 2);
+            if (i < 0)
+                return {Ending::Declaration, start};
+            continue;
+        }
+        const std::optional<Tag> tag = readTag(text, i);
+        if (!tag) {
+            const qsizetype name = i + (startsAt(text, i, "</") ? 2 : 1);
+            if (!unfinished && name < text.size() && isLetter(text.at(name)))
+                unfinished = i;
+            ++i;
+            continue;
+        }
+        unfinished.reset();
+        if (!visit(*tag))
+            return {};
+        i = tag->end;
+        if (startsRawText(text, *tag)) {
+            i = endTagOf(text, *tag);
+            if (i < 0)
+                return {Ending::RawText, tag->end};
+        }
+    }
+    if (unfinished)
+        return {Ending::Tag, *unfinished};
+    return {};
+}
