@@ -43,7 +43,8 @@ QStringList offered(const HtmlContext &context)
         }
         break;
     case HtmlContext::Value:
-        if (const Attribute *attribute = attributeOf(context, QString::fromUtf8(context.attribute))) {
+        if (const Attribute *attribute = attributeOf(context,
+                                                     QString::fromUtf8(context.attribute))) {
             for (const QString &value : attribute->values)
                 add(value);
         }

@@ -121,32 +121,35 @@ QByteArray openElementBefore(const QByteArray &text)
 {
     struct Open
     {
-        QByteArray name;
+        qsizetype nameStart;
+        qsizetype nameLength;
         const Element *element; // null for one the vocabulary does not know
     };
     std::vector<Open> open;
+    const char *data = text.constData();
     const Ending ending = forEachTag(text, [&](const Tag &tag) {
-        const QByteArray name = tag.name(text);
+        const char *name = data + tag.nameStart;
         if (tag.closing) {
             for (auto it = open.rbegin(); it != open.rend(); ++it) {
-                if (qstricmp(it->name.constData(), name.constData()) == 0) {
+                if (it->nameLength == tag.nameLength
+                    && qstrnicmp(data + it->nameStart, name, tag.nameLength) == 0) {
                     open.erase(std::next(it).base(), open.end());
                     break;
                 }
             }
             return true;
         }
-        const Element *element = Vocabulary::element(name.constData(), name.size());
+        const Element *element = Vocabulary::element(name, tag.nameLength);
         while (element && !open.empty() && open.back().element
                && open.back().element->endedBy.contains(element->name))
             open.pop_back();
         if (!tag.selfClosed && !(element && element->empty))
-            open.push_back({name, element});
+            open.push_back({tag.nameStart, tag.nameLength, element});
         return true;
     });
     if (open.empty() || (ending.kind != Ending::Text && ending.kind != Ending::RawText))
         return {};
-    return open.back().name;
+    return text.mid(open.back().nameStart, open.back().nameLength);
 }
 
 QString inTypedCase(const QString &name, const QByteArray &typed)

@@ -32,7 +32,7 @@ std::vector<TextRange> matchingTags(const QByteArray &text, qsizetype caret)
     const QByteArray name = text.mid(nameStart, nameEnd - nameStart);
     if (name.isEmpty() || hasNoEndTag(name))
         return {};
-    auto sameName = [&](const Tag &tag) { return isNamed(text, tag, name.constData()); };
+    auto sameName = [&](const Tag &tag) { return isNamed(text, tag, name); };
 
     std::vector<Tag> before; // of the same name
     std::optional<Tag> here;

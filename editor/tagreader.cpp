@@ -2,16 +2,9 @@
 
 #include "vocabulary.h"
 
-bool isNameCharacter(char c)
-{
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')
-           || c == '-' || c == ':' || c == '.' || c == '_';
-}
+#include <QByteArrayList>
 
-bool isLetter(char c)
-{
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
+#include <algorithm>
 
 bool startsAt(const QByteArray &text, qsizetype at, const char *marker)
 {
@@ -21,19 +14,21 @@ bool startsAt(const QByteArray &text, qsizetype at, const char *marker)
 
 std::optional<Tag> readTag(const QByteArray &text, qsizetype start)
 {
+    const char *data = text.constData();
+    const qsizetype size = text.size();
     Tag tag;
     tag.start = start;
-    tag.closing = start + 1 < text.size() && text.at(start + 1) == '/';
+    tag.closing = start + 1 < size && data[start + 1] == '/';
     qsizetype i = start + (tag.closing ? 2 : 1);
-    if (i >= text.size() || !isLetter(text.at(i)))
+    if (i >= size || !isLetter(data[i]))
         return std::nullopt;
     tag.nameStart = i;
-    while (i < text.size() && isNameCharacter(text.at(i)))
+    while (i < size && isNameCharacter(data[i]))
         ++i;
     tag.nameLength = i - tag.nameStart;
     char quote = 0;
-    for (; i < text.size(); ++i) {
-        const char c = text.at(i);
+    for (; i < size; ++i) {
+        const char c = data[i];
         if (quote) {
             if (c == quote)
                 quote = 0;
@@ -41,17 +36,17 @@ std::optional<Tag> readTag(const QByteArray &text, qsizetype start)
             quote = c;
         } else if (c == '>') {
             tag.end = i + 1;
-            tag.selfClosed = text.at(i - 1) == '/';
+            tag.selfClosed = data[i - 1] == '/';
             return tag;
         }
     }
     return std::nullopt;
 }
 
-bool isNamed(const QByteArray &text, const Tag &tag, const char *name)
+bool isNamed(const QByteArray &text, const Tag &tag, const QByteArray &name)
 {
-    return tag.nameLength == qsizetype(qstrlen(name))
-           && qstrnicmp(text.constData() + tag.nameStart, name, tag.nameLength) == 0;
+    return tag.nameLength == name.size()
+           && qstrnicmp(text.constData() + tag.nameStart, name.constData(), name.size()) == 0;
 }
 
 namespace TagReader {
@@ -63,11 +58,19 @@ qsizetype skipPast(const QByteArray &text, const char *marker, qsizetype from)
 
 bool startsRawText(const QByteArray &text, const Tag &tag)
 {
-    if (tag.closing)
-        return false;
-    const Element *element = Vocabulary::element(text.constData() + tag.nameStart,
-                                                 tag.nameLength);
-    return element && element->rawText;
+    // Asked of every tag of a page: the few names are compared, not looked up.
+    static const QByteArrayList names = [] {
+        QByteArrayList rawText;
+        for (const Element &element : Vocabulary::elements()) {
+            if (element.rawText)
+                rawText << element.name.toLatin1();
+        }
+        return rawText;
+    }();
+    return !tag.closing
+           && std::any_of(names.begin(), names.end(), [&](const QByteArray &name) {
+                  return isNamed(text, tag, name);
+              });
 }
 
 qsizetype endTagOf(const QByteArray &text, const Tag &tag)

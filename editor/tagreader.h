@@ -26,12 +26,19 @@ struct Ending
     qsizetype start = 0; // where the unfinished tag, comment, declaration or raw text begins
 };
 
-bool isNameCharacter(char c);
-bool isLetter(char c);
+inline bool isLetter(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+inline bool isNameCharacter(char c)
+{
+    return isLetter(c) || (c >= '0' && c <= '9') || c == '-' || c == ':' || c == '.' || c == '_';
+}
 bool startsAt(const QByteArray &text, qsizetype at, const char *marker);
 // The tag whose '<' is at start; quoted attribute values may hold a '>'.
 std::optional<Tag> readTag(const QByteArray &text, qsizetype start);
-bool isNamed(const QByteArray &text, const Tag &tag, const char *name);
+bool isNamed(const QByteArray &text, const Tag &tag, const QByteArray &name);
 
 // Hands each tag outside comments, directives, declarations and the text of SCRIPT,
 // STYLE and XMP to visit, in order, until visit returns false; tells what the text ends
@@ -51,26 +58,23 @@ template<class Visit>
 Ending forEachTag(const QByteArray &text, Visit visit)
 {
     using namespace TagReader;
+    const qsizetype size = text.size();
     qsizetype i = 0;
     std::optional<qsizetype> unfinished; // a tag left open since the last whole one
     while ((i = text.indexOf('<', i)) >= 0) {
         const qsizetype start = i;
-        if (startsAt(text, i, "<!--")) {
-            i = skipPast(text, "-->", i + 4); // comments and server-side includes
+        const char next = i + 1 < size ? text.at(i + 1) : '\0';
+        if (next == '!' || next == '?') {
+            const bool comment = startsAt(text, i, "<!--"); // also a server-side include
+            i = skipPast(text, comment ? "-->" : ">", i + (comment ? 4 : 2));
             if (i < 0)
-                return {Ending::Comment, start};
-            continue;
-        }
-        if (startsAt(text, i, "<!") || startsAt(text, i, "<?")) {
-            i = skipPast(text, ">", i + 2);
-            if (i < 0)
-                return {Ending::Declaration, start};
+                return {comment ? Ending::Comment : Ending::Declaration, start};
             continue;
         }
         const std::optional<Tag> tag = readTag(text, i);
         if (!tag) {
-            const qsizetype name = i + (startsAt(text, i, "</") ? 2 : 1);
-            if (!unfinished && name < text.size() && isLetter(text.at(name)))
+            const qsizetype name = i + (next == '/' ? 2 : 1);
+            if (!unfinished && name < size && isLetter(text.at(name)))
                 unfinished = i;
             ++i;
             continue;

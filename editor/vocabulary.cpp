@@ -537,21 +537,26 @@ const Element *element(const QString &name)
 
 const Element *element(const char *name, qsizetype length)
 {
-    // The names are upper case, and sorted so.
-    const auto compare = [&](const QString &known) {
-        for (qsizetype i = 0; i < length; ++i) {
-            if (i == known.size())
-                return -1;
+    // Asked of every start tag of a page: the upper-case names in byte order, against which
+    // the name is upper-cased on the way.
+    using Key = std::pair<QByteArray, const Element *>;
+    static const std::vector<Key> byName = [] {
+        std::vector<Key> keys;
+        for (const Element &element : elements())
+            keys.emplace_back(element.name.toLatin1(), &element);
+        return keys;
+    }();
+    const auto compare = [&](const QByteArray &known) {
+        for (qsizetype i = 0; i < std::min(known.size(), length); ++i) {
             const char c = name[i] >= 'a' && name[i] <= 'z' ? char(name[i] - 'a' + 'A') : name[i];
-            if (known.at(i).unicode() != uchar(c))
-                return known.at(i).unicode() < uchar(c) ? -1 : 1;
+            if (known[i] != c)
+                return uchar(known[i]) < uchar(c) ? -1 : 1;
         }
-        return known.size() == length ? 0 : 1;
+        return known.size() < length ? -1 : known.size() > length ? 1 : 0;
     };
-    const std::vector<Element> &all = elements();
-    const auto found = std::partition_point(
-        all.begin(), all.end(), [&](const Element &element) { return compare(element.name) < 0; });
-    return found != all.end() && compare(found->name) == 0 ? &*found : nullptr;
+    const auto found = std::partition_point(byName.begin(), byName.end(),
+                                            [&](const Key &key) { return compare(key.first) < 0; });
+    return found != byName.end() && compare(found->first) == 0 ? found->second : nullptr;
 }
 
 const Element *directive(const QString &name)
