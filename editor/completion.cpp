@@ -151,7 +151,7 @@ void Completion::offer(const HtmlContext &context, long wordStart)
     m_wordStart = wordStart;
     const QByteArray list = items.join('\n').toUtf8();
     m_area.SendScintilla(QsciScintilla::SCI_AUTOCSHOW,
-                         static_cast<unsigned long>(caret() - wordStart), list.constData());
+                         static_cast<uintptr_t>(caret() - wordStart), list.constData());
 }
 
 void Completion::narrow()
@@ -163,6 +163,11 @@ void Completion::narrow()
     }
     HtmlContext context = m_listed;
     context.typed = m_editor.heldRange(m_wordStart, position);
+    // A name needs its first letter, as when the list first opened; values open at once.
+    if (context.typed.isEmpty() && context.kind != HtmlContext::Value) {
+        close();
+        return;
+    }
     offer(context, m_wordStart);
 }
 

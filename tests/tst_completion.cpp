@@ -183,6 +183,7 @@ void TestCompletion::listOffers_data()
     QTest::newRow("narrowed") << "<MAR" << QStringList{"MARQUEE"};
     QTest::newRow("widened again") << "<BLI{Backspace}"
                                    << QStringList{"BLINK", "BLOCKQUOTE"};
+    QTest::newRow("back to a lone <") << "<B{Backspace}" << QStringList();
     QTest::newRow("an element's attributes") << "<TD V" << QStringList{"VALIGN"};
     QTest::newRow("an attribute's values") << "<MARQUEE BE{Enter}"
                                            << QStringList{"SCROLL", "SLIDE", "ALTERNATE"};
