@@ -169,6 +169,12 @@ QMenu *Form1::createMenu(const MenuItem &menu)
             connect(action, &QAction::triggered, this, [this, handler = item.handler] {
                 handler(*this);
             });
+        if (item.toggle) {
+            action->setCheckable(true);
+            action->setChecked(item.checked);
+            connect(action, &QAction::toggled, this,
+                    [this, toggle = item.toggle](bool on) { toggle(*this, on); });
+        }
     }
     return qmenu;
 }

@@ -6,6 +6,7 @@
 #include "commondialogs.h"
 #include "form1.h"
 
+#include "editor/editor.h"
 #include "insert/commandtable.h"
 
 namespace {
@@ -69,6 +70,8 @@ MenuItem optionsMenu()
 {
     return submenu("mnuoptions", "O&ptions...", {
         command("mnufont", "F&ont...", chooseEditorFont),
+        checkable("mnuautocomplete", "Auto-&complete",
+                  [](Form1 &form, bool on) { form.editor().setAutoCompletion(on); }, true),
     });
 }
 

@@ -9,6 +9,8 @@
 class Form1;
 
 using Handler = std::function<void(Form1 &)>;
+// The handler of an item with a check mark: told whether the mark is now set.
+using Toggle = std::function<void(Form1 &, bool)>;
 
 // One entry of a menu: a command, a separator, or a submenu with its own entries.
 struct MenuItem
@@ -18,6 +20,8 @@ struct MenuItem
     QKeySequence shortcut;
     Handler handler; // none: the item is present and does nothing
     std::vector<MenuItem> items;
+    Toggle toggle;     // set: the item shows a check mark, which a choice turns over
+    bool checked = false;
 
     bool isSeparator() const { return caption.isEmpty(); }
     bool isSubmenu() const { return !items.empty(); }
@@ -26,15 +30,21 @@ struct MenuItem
 inline MenuItem command(const QString &name, const QString &caption, Handler handler = {},
                         const QKeySequence &shortcut = {})
 {
-    return {name, caption, shortcut, std::move(handler), {}};
+    return {name, caption, shortcut, std::move(handler), {}, {}, false};
+}
+
+inline MenuItem checkable(const QString &name, const QString &caption, Toggle toggle,
+                          bool checked)
+{
+    return {name, caption, {}, {}, {}, std::move(toggle), checked};
 }
 
 inline MenuItem separator(const QString &name)
 {
-    return {name, {}, {}, {}, {}};
+    return {name, {}, {}, {}, {}, {}, false};
 }
 
 inline MenuItem submenu(const QString &name, const QString &caption, std::vector<MenuItem> items)
 {
-    return {name, caption, {}, {}, std::move(items)};
+    return {name, caption, {}, {}, std::move(items), {}, false};
 }

@@ -29,6 +29,7 @@
 #include <cstdio>
 #include <ctime>
 #include <functional>
+#include <numeric>
 #include <optional>
 
 namespace {
@@ -184,6 +185,35 @@ Latency inputAt(QAbstractScrollArea *area)
                                               {0, -120}, Qt::NoButton, Qt::NoModifier,
                                               Qt::NoScrollPhase, false));
     return result;
+}
+
+// Processor time per key while a line of HTML is typed at the caret, a key at a time as a
+// user types it, each handled and painted before the next.
+struct Typing
+{
+    double median = 0;
+    double mean = 0;
+    double slowest = 0;
+    int keys = 0;
+};
+
+Typing typingAt(QWidget *area, const QString &text)
+{
+    QList<double> costs;
+    for (const QChar c : text) {
+        const int key = c.toUpper().unicode();
+        const double start = cpuMilliseconds();
+        latency(area, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier, QString(c)));
+        latency(area, new QKeyEvent(QEvent::KeyRelease, key, Qt::NoModifier, QString(c)));
+        costs << cpuMilliseconds() - start;
+    }
+    std::sort(costs.begin(), costs.end());
+    Typing typing;
+    typing.keys = int(costs.size());
+    typing.median = costs[costs.size() / 2];
+    typing.mean = std::accumulate(costs.begin(), costs.end(), 0.0) / costs.size();
+    typing.slowest = costs.last();
+    return typing;
 }
 
 // The editor lays out and colours the document in slices while the program is idle.
@@ -356,6 +386,12 @@ int main(int argc, char *argv[])
     }
     std::sort(moves.begin(), moves.end());
 
+    // Words, a tag and its end tag typed at the middle: the keys completion looks at.
+    const QString html = QStringLiteral("<P>one more word and <B>the</B> next ");
+    moveToMiddle();
+    keyLatency(area, Qt::Key_Right);
+    const Typing typed = typingAt(area, html);
+
     const long insertedPeak = peakMegabytes();
     timer.restart();
     const int replaced = form.editor().replaceAll(QStringLiteral("cell text"),
@@ -392,6 +428,9 @@ int main(int argc, char *argv[])
     std::printf("        caret move into a tag median %.3f ms | Replace All of %d %.0f ms, "
                 "peak memory then %ld MiB, undone by Ctrl+Z in %.0f ms | Ctrl+V of 8 MB %.0f ms\n",
                 moves[10], replaced, replaceAll, replacedPeak, undone, pasted);
+    std::printf("        typing at the middle: processor per key median %.3f ms, mean %.3f ms, "
+                "slowest %.3f ms over %d keys\n",
+                typed.median, typed.mean, typed.slowest, typed.keys);
     benchRecovery(form);
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "editor.h"
 
+#include "completion.h"
 #include "documentloader.h"
 #include "htmllexer.h"
 #include "qtcompat.h"
@@ -63,6 +64,7 @@ Editor::Editor(QWidget *parent)
     // the run is short and in the cache of measured runs. The tags, attributes and words
     // of a page repeat; the default cache of 1024 runs is too small to hold them.
     m_area->SendScintilla(QsciScintilla::SCI_SETPOSITIONCACHE, 16384UL);
+    m_completion = new Completion(*this, *m_area);
 
     QFont font(QStringLiteral("Courier New"), 10);
     if (!QtCompat::fontFamilies().contains(font.family())) {
@@ -77,6 +79,7 @@ Editor::Editor(QWidget *parent)
     };
     m_area->rightButtonPressed = [this](const QPoint &at) { emit rightButtonPressed(at); };
     m_area->fileDropped = [this](const QString &file) { emit fileDropped(file); };
+    m_area->typedOver = [this](const QString &typed) { return m_completion->typesOver(typed); };
     connect(m_area, &QsciScintilla::SCN_UPDATEUI, this, [this](int updated) {
         if (updated & QsciScintilla::SC_UPDATE_SELECTION)
             noticeSelection();
@@ -391,6 +394,16 @@ std::vector<TextRange> Editor::tagMarks() const
 QFont Editor::displayFont() const
 {
     return m_font;
+}
+
+void Editor::setAutoCompletion(bool on)
+{
+    m_completion->setEnabled(on);
+}
+
+bool Editor::autoCompletion() const
+{
+    return m_completion->isEnabled();
 }
 
 void Editor::releaseKeys(const QList<QKeySequence> &keys)

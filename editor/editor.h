@@ -14,6 +14,7 @@
 #include <utility>
 #include <vector>
 
+class Completion;
 class DocumentLoader;
 class HtmlLexer;
 class QIODevice;
@@ -84,6 +85,10 @@ public:
     void setDisplayFont(const QFont &font);
     QFont displayFont() const;
 
+    // Completion of what is typed, and the end tag written for "</"; on at start.
+    void setAutoCompletion(bool on);
+    bool autoCompletion() const;
+
     // Gives up the editor's own bindings of these keys, so the window's shortcuts win.
     void releaseKeys(const QList<QKeySequence> &keys);
     QWidget *textArea() const;
@@ -128,6 +133,7 @@ private:
 
     TextArea *m_area;
     HtmlLexer *m_lexer;
+    Completion *m_completion = nullptr;
     QFont m_font;
     Selection m_lastSelection{0, 0};
     Encoding m_encoding = Encoding::Utf8;

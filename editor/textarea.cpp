@@ -52,6 +52,10 @@ void TextArea::mouseReleaseEvent(QMouseEvent *event)
 
 void TextArea::keyPressEvent(QKeyEvent *event)
 {
+    if (typedOver(event->text())) {
+        event->accept();
+        return;
+    }
     QsciScintilla::keyPressEvent(event);
     inputHandled();
 }

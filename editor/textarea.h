@@ -15,6 +15,8 @@ public:
     std::function<void()> inputHandled;
     std::function<void(const QPoint &)> rightButtonPressed;
     std::function<void(const QString &)> fileDropped;
+    // Whether a typed text is taken before it reaches the document.
+    std::function<bool(const QString &)> typedOver;
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;

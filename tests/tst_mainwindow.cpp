@@ -228,7 +228,8 @@ void TestMainWindow::menus_data()
         "mnueasy | &Easy Anchors... | Ctrl+A",
         "mnunull334 | -",
         "mnucheck | Check &HTML... | F7"};
-    QTest::newRow("Options") << "mnuoptions" << QStringList{"mnufont | F&ont..."};
+    QTest::newRow("Options") << "mnuoptions"
+                             << QStringList{"mnufont | F&ont...", "mnuautocomplete | Auto-&complete"};
     QTest::newRow("View") << "mnuview" << QStringList{
         "mnuviewnote | View Help",
         "mnupreview | Preview using Netscape | F5",

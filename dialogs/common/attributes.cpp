@@ -1,18 +1,22 @@
 #include "attributes.h"
 
-QString attribute(const QString &name, const QString &text, Value form)
+namespace {
+const Element *known(const Element *found, const QString &name)
 {
-    if (text.isEmpty())
-        return {};
-    switch (form) {
-    case Value::Quoted:
-        return QStringLiteral(" %1=%2").arg(name, quoted(text));
-    case Value::Colour:
-        return QStringLiteral(" %1=#%2").arg(name, text);
-    case Value::Bare:
-        break;
-    }
-    return QStringLiteral(" %1=%2").arg(name, text);
+    if (!found)
+        qFatal("The vocabulary has no %s", qPrintable(name));
+    return found;
+}
+} // namespace
+
+const Element *tag(const QString &name)
+{
+    return known(Vocabulary::element(name), name);
+}
+
+const Element *ssiDirective(const QString &name)
+{
+    return known(Vocabulary::directive(name), name);
 }
 
 QString quoted(const QString &text)
@@ -23,11 +27,6 @@ QString quoted(const QString &text)
 QString flag(bool set, const QString &fragment)
 {
     return set ? fragment : QString();
-}
-
-QString loopFragment(const QString &count)
-{
-    return count.isEmpty() ? QStringLiteral(" LOOP=INFINITE") : " LOOP=" + count;
 }
 
 QString colourCode(const QColor &colour)

@@ -97,9 +97,10 @@ void lockWhileChecked(QCheckBox *check, QLineEdit *field)
     });
 }
 
-TagDialog::TagDialog(Form1 &form, const DialogSetup &setup)
+TagDialog::TagDialog(Form1 &form, const DialogSetup &setup, const Element *writes)
     : QWidget(&form)
     , m_form(form)
+    , m_element(writes)
     , m_clientTwips(setup.clientTwips)
     , m_resizable(setup.resizable)
     , m_layout(new QVBoxLayout(this))
@@ -141,6 +142,41 @@ void TagDialog::ok()
 void TagDialog::insert(const QString &text)
 {
     m_form.insertAtCaret(text);
+}
+
+QString TagDialog::attribute(const QString &name, const QString &text) const
+{
+    return text.isEmpty() ? QString() : alwaysWritten(name, text);
+}
+
+QString TagDialog::alwaysWritten(const QString &name, const QString &text) const
+{
+    return QLatin1Char(' ') + known(name).written(text);
+}
+
+QString TagDialog::flagged(const QString &name, bool set) const
+{
+    return set ? alwaysWritten(name, {}) : QString();
+}
+
+QString TagDialog::loopAttribute(const QString &count) const
+{
+    return alwaysWritten(QStringLiteral("LOOP"),
+                         count.isEmpty() ? QStringLiteral("INFINITE") : count);
+}
+
+QStringList TagDialog::listed(const QString &name) const
+{
+    return known(name).values;
+}
+
+const Attribute &TagDialog::known(const QString &name) const
+{
+    const Attribute *attribute = m_element ? m_element->attribute(name) : nullptr;
+    if (!attribute)
+        qFatal("%s has no attribute %s", m_element ? qPrintable(m_element->name) : "A dialog",
+               qPrintable(name));
+    return *attribute;
 }
 
 QLineEdit *TagDialog::addText(const QString &name, const Label &label, int row, int column,

@@ -44,13 +44,14 @@ struct Label
 // fields, "&Ok" and "C&ancel". OK builds the text, inserts it once at the main
 // window's caret, hides the dialog and resets what the dialog resets; Cancel only
 // hides it. Enter and Escape have no special meaning. A dialog is its fields, its
-// build() and its reset().
+// build() and its reset(); the attributes it writes and the lists of its combo boxes
+// are those the vocabulary gives the element it writes.
 class TagDialog : public QWidget
 {
     Q_OBJECT
 
 public:
-    TagDialog(Form1 &form, const DialogSetup &setup);
+    TagDialog(Form1 &form, const DialogSetup &setup, const Element *writes = nullptr);
 
 protected:
     virtual QString build() = 0;
@@ -59,6 +60,19 @@ protected:
 
     Form1 &form() const { return m_form; }
     void insert(const QString &text);
+
+    // The attribute rule for an attribute of the element, in the name and form the
+    // vocabulary gives it: an exactly empty text gives nothing; anything else, blanks
+    // included, gives " NAME=" and the value as typed. Nothing is escaped.
+    QString attribute(const QString &name, const QString &text) const;
+    // The same for an attribute written even with an empty value.
+    QString alwaysWritten(const QString &name, const QString &text) const;
+    // " NAME" for a flag that is set, nothing otherwise.
+    QString flagged(const QString &name, bool set) const;
+    // LOOP is always written: an empty count loops for ever.
+    QString loopAttribute(const QString &count) const;
+    // The attribute's known values, the list of its combo box.
+    QStringList listed(const QString &name) const;
 
     // Fields on the frame's grid: a label at (row, column) and its field right of it.
     QLineEdit *addText(const QString &name, const Label &label, int row, int column = 0,
@@ -95,8 +109,10 @@ protected:
 
 private:
     void fitOnce();
+    const Attribute &known(const QString &name) const;
 
     Form1 &m_form;
+    const Element *m_element;
     QSize m_clientTwips;
     bool m_resizable;
     bool m_fitted = false;

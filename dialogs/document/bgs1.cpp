@@ -5,7 +5,7 @@
 #include <QLineEdit>
 
 bgs1::bgs1(Form1 &form)
-    : TagDialog(form, {"bgs1", "Background Sound", "BGSOUND", {4410, 2220}})
+    : TagDialog(form, {"bgs1", "Background Sound", "BGSOUND", {4410, 2220}}, tag("BGSOUND"))
 {
     Text1 = addText("Text1", {"Label1", "Src:"}, 0);
     widen({Text1}, 2);
@@ -18,8 +18,8 @@ bgs1::bgs1(Form1 &form)
 
 QString bgs1::build()
 {
-    return "<BGSOUND" + attribute("SRC", Text1->text(), Value::Quoted)
-           + loopFragment(Text2->text()) + ">";
+    return "<BGSOUND" + attribute("SRC", Text1->text())
+           + loopAttribute(Text2->text()) + ">";
 }
 
 void bgs1::reset()

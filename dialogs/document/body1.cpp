@@ -15,7 +15,7 @@ const body1::ColourRow body1::colourRows[5] = {
 };
 
 body1::body1(Form1 &form)
-    : TagDialog(form, {"body1", "Body...", {}, {5370, 5145}})
+    : TagDialog(form, {"body1", "Body...", {}, {5370, 5145}}, tag("BODY"))
 {
     Text1 = addText("Text1", {"Label1", "Image URL:"}, 0);
 
@@ -48,9 +48,9 @@ body1::body1(Form1 &form)
 
 QString body1::build()
 {
-    QString tag = "<BODY " + attribute("background", Text1->text(), Value::Quoted);
+    QString tag = "<BODY " + attribute("background", Text1->text());
     for (const ColourRow &row : colourRows)
-        tag += attribute(row.attribute, (this->*row.field)->text(), Value::Colour);
+        tag += attribute(row.attribute, (this->*row.field)->text());
     return tag + ">";
 }
 

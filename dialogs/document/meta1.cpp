@@ -3,7 +3,7 @@
 #include <QLineEdit>
 
 meta1::meta1(Form1 &form)
-    : TagDialog(form, {"meta1", "META...", "META", {6690, 2250}})
+    : TagDialog(form, {"meta1", "META...", "META", {6690, 2250}}, tag("META"))
 {
     Text1 = addText("Text1", {"Label1", "HTTP-EQUIV:"}, 0);
     Text2 = addText("Text2", {"Label2", "Name:"}, 0, 2);
@@ -14,9 +14,9 @@ meta1::meta1(Form1 &form)
 
 QString meta1::build()
 {
-    return "<META" + attribute("HTTP-EQUIV", Text1->text(), Value::Quoted)
-           + attribute("NAME", Text2->text(), Value::Quoted)
-           + attribute("CONTENT", Text3->text(), Value::Quoted) + ">";
+    return "<META" + attribute("HTTP-EQUIV", Text1->text())
+           + attribute("NAME", Text2->text())
+           + attribute("CONTENT", Text3->text()) + ">";
 }
 
 void meta1::reset()

@@ -6,7 +6,8 @@
 // Here Command1 is OK and comes before Command2 in the keyboard order.
 formss1::formss1(Form1 &form)
     : TagDialog(form, {"formss1", "Form...", "Form...", {3885, 2250}, "Frame3", "Command1",
-                       "Command2"})
+                       "Command2"},
+                tag("FORM"))
 {
     Text1 = addText("Text1", {"Label1(0)", "Action:"}, 0);
     Text2 = addText("Text2", {"Label1(1)", "Method:"}, 1);
@@ -16,9 +17,9 @@ formss1::formss1(Form1 &form)
 
 QString formss1::build()
 {
-    return "<FORM" + attribute("ACTION", Text1->text(), Value::Bare)
-           + attribute("METHOD", Text2->text(), Value::Quoted)
-           + attribute("ENCTYPE", Text3->text(), Value::Bare) + ">\n</FORM>";
+    return "<FORM" + attribute("ACTION", Text1->text())
+           + attribute("METHOD", Text2->text())
+           + attribute("ENCTYPE", Text3->text()) + ">\n</FORM>";
 }
 
 void formss1::reset()

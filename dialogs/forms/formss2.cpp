@@ -6,16 +6,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-namespace {
-const QStringList types = {"TEXT",   "TEXTAREA", "CHECKBOX", "HIDDEN",  "IMAGE",
-                           "RADIO",  "RESET",    "SUBMIT",   "PASSWORD"};
-const QStringList alignments = {"LEFT", "CENTER", "RIGHT", "CLEAR"};
-} // namespace
-
 formss2::formss2(Form1 &form)
-    : TagDialog(form, {"formss2", "Input...", "Input", {5385, 2550}})
+    : TagDialog(form, {"formss2", "Input...", "Input", {5385, 2550}}, tag("INPUT"))
 {
-    Combo1 = addCombo("Combo1", {"Label1(0)", "Type:"}, types, 0);
+    Combo1 = addCombo("Combo1", {"Label1(0)", "Type:"}, listed("TYPE"), 0);
     Text1 = addText("Text1", {"Label1(1)", "Value:"}, 1);
     Text2 = addText("Text2", {"Label1(2)", "Name:"}, 2);
     Text3 = addText("Text3", {"Label1(3)", "Size:"}, 3);
@@ -25,21 +19,21 @@ formss2::formss2(Form1 &form)
     // Qt lets a click clear an option button that has no partner; this one stays selected.
     connect(Option1, &QRadioButton::clicked, this, [this] { Option1->setChecked(true); });
     Text5 = addText("Text5", {"Label1(6)", "Src:"}, 2, 2);
-    Combo2 = addCombo("Combo2", {"Label1(7)", "Align:"}, alignments, 3, 2);
+    Combo2 = addCombo("Combo2", {"Label1(7)", "Align:"}, listed("ALIGN"), 3, 2);
     setTabOrder({Option1, Combo1, Combo2, Text1, Text2, Text3, Text4, Text5, cancelButton(),
                  okButton()});
 }
 
 QString formss2::build()
 {
-    return "<INPUT" + attribute("TYPE", Combo1->currentText(), Value::Bare)
-           + attribute("ALIGN", Combo2->currentText(), Value::Bare)
-           + attribute("VALUE", Text1->text(), Value::Quoted)
-           + attribute("NAME", Text2->text(), Value::Quoted)
-           + attribute("SIZE", Text3->text(), Value::Bare)
-           + attribute("MAXLENGTH", Text4->text(), Value::Bare)
-           + attribute("SRC", Text5->text(), Value::Quoted)
-           + flag(Option1->isChecked(), " CHECKED") + ">";
+    return "<INPUT" + attribute("TYPE", Combo1->currentText())
+           + attribute("ALIGN", Combo2->currentText())
+           + attribute("VALUE", Text1->text())
+           + attribute("NAME", Text2->text())
+           + attribute("SIZE", Text3->text())
+           + attribute("MAXLENGTH", Text4->text())
+           + attribute("SRC", Text5->text())
+           + flagged("CHECKED", Option1->isChecked()) + ">";
 }
 
 void formss2::reset()

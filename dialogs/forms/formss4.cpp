@@ -5,7 +5,7 @@
 #include <QRadioButton>
 
 formss4::formss4(Form1 &form)
-    : TagDialog(form, {"formss4", "Option", "OPTION", {4470, 1905}})
+    : TagDialog(form, {"formss4", "Option", "OPTION", {4470, 1905}}, tag("OPTION"))
 {
     Text1 = addText("Text1", {"Label1", "Value:"}, 0, 0);
     Option1 = addOption("Option1", "Plain", 1, 0);
@@ -18,18 +18,18 @@ formss4::formss4(Form1 &form)
 QString formss4::build()
 {
     // The first selected button counts, in this order.
-    const std::pair<QRadioButton *, const char *> states[] = {{Option1, " PLAIN"},
-                                                              {Option2, " CHECKED"},
-                                                              {Option3, " SELECTED"},
-                                                              {Option4, " DISABLED"}};
+    const std::pair<QRadioButton *, const char *> states[] = {{Option1, "PLAIN"},
+                                                              {Option2, "CHECKED"},
+                                                              {Option3, "SELECTED"},
+                                                              {Option4, "DISABLED"}};
     QString state;
-    for (const auto &[option, fragment] : states) {
+    for (const auto &[option, name] : states) {
         if (option->isChecked()) {
-            state = fragment;
+            state = flagged(name, true);
             break;
         }
     }
-    return "<OPTION" + attribute("VALUE", Text1->text(), Value::Quoted) + state + ">";
+    return "<OPTION" + attribute("VALUE", Text1->text()) + state + ">";
 }
 
 void formss4::reset()

@@ -16,7 +16,7 @@ QString optionLines()
 } // namespace
 
 formss5::formss5(Form1 &form)
-    : TagDialog(form, {"formss5", "Select", "SELECT", {3645, 1845}})
+    : TagDialog(form, {"formss5", "Select", "SELECT", {3645, 1845}}, tag("SELECT"))
 {
     Text1 = addText("Text1", {"Label1", "Name:"}, 0);
     Text2 = addText("Text2", {"Label2", "Size"}, 1);
@@ -25,8 +25,8 @@ formss5::formss5(Form1 &form)
 
 QString formss5::build()
 {
-    return "<SELECT" + attribute("NAME", Text1->text(), Value::Quoted)
-           + attribute("SIZE", Text2->text(), Value::Bare) + flag(Check1->isChecked(), " MULTIPLE")
+    return "<SELECT" + attribute("NAME", Text1->text())
+           + attribute("SIZE", Text2->text()) + flagged("MULTIPLE", Check1->isChecked())
            + ">\r";
 }
 

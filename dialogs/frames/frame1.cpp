@@ -6,7 +6,8 @@
 
 frame1::frame1(Form1 &form)
     : TagDialog(form, {"frame1", "Frameset", "Frameset...", {3690, 2805}, "Frame2", "Command2",
-                       "Command3"})
+                       "Command3"},
+                tag("FRAMESET"))
 {
     Text1 = addField("Text1", {"Label2(0)", "Rows:"}, 0);
     Text2 = addField("Text2", {"Label2(1)", "Cols:"}, 1);
@@ -28,10 +29,10 @@ QLineEdit *frame1::addField(const QString &name, const Label &label, int row)
 
 QString frame1::build()
 {
-    return "<FRAMESET" + attribute("ROWS", Text1->text(), Value::Quoted)
-           + attribute("COLS", Text2->text(), Value::Quoted)
-           + attribute("BORDER", Text3->text(), Value::Bare)
-           + attribute("BORDERCOLOR", Text4->text(), Value::Colour) + ">Frames\n</FRAMESET>";
+    return "<FRAMESET" + attribute("ROWS", Text1->text())
+           + attribute("COLS", Text2->text())
+           + attribute("BORDER", Text3->text())
+           + attribute("BORDERCOLOR", Text4->text()) + ">Frames\n</FRAMESET>";
 }
 
 void frame1::reset()

@@ -10,7 +10,8 @@
 
 frame2::frame2(Form1 &form)
     : TagDialog(form, {"frame2", "Frame", "Frame", {4275, 4170}, "Frame3", "Command2",
-                       "Command3"})
+                       "Command3"},
+                tag("FRAME"))
 {
     Text1 = addText("Text1", {"Label1", "Src:"}, 0);
     Text2 = addText("Text2", {"Label2", "Name:"}, 1);
@@ -36,13 +37,14 @@ frame2::frame2(Form1 &form)
 
 QString frame2::build()
 {
-    return "<FRAME" + attribute("SRC", Text1->text(), Value::Quoted)
-           + attribute("NAME", Text2->text(), Value::Quoted)
-           + attribute("MARGINHEIGHT", Text4->text(), Value::Bare)
-           + attribute("MARGINWIDTH", Text3->text(), Value::Bare)
-           + attribute("FRAMEBORDER", Text5->text(), Value::Bare)
-           + attribute("FRAMESPACING", Text6->text(), Value::Bare)
-           + flag(Option1->isChecked(), " SCROLLING=YES")
-           + flag(!Option1->isChecked() && Option2->isChecked(), " SCROLLING=NO")
-           + flag(Check1->isChecked(), " NORESIZE") + ">";
+    return "<FRAME" + attribute("SRC", Text1->text())
+           + attribute("NAME", Text2->text())
+           + attribute("MARGINHEIGHT", Text4->text())
+           + attribute("MARGINWIDTH", Text3->text())
+           + attribute("FRAMEBORDER", Text5->text())
+           + attribute("FRAMESPACING", Text6->text())
+           + attribute("SCROLLING", Option1->isChecked()   ? QStringLiteral("YES")
+                                    : Option2->isChecked() ? QStringLiteral("NO")
+                                                           : QString())
+           + flagged("NORESIZE", Check1->isChecked()) + ">";
 }

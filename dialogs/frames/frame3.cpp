@@ -3,7 +3,7 @@
 #include <QLineEdit>
 
 frame3::frame3(Form1 &form)
-    : TagDialog(form, {"frame3", "Iframe", "Iframe", {3540, 2250}, "Frame4"})
+    : TagDialog(form, {"frame3", "Iframe", "Iframe", {3540, 2250}, "Frame4"}, tag("IFRAME"))
 {
     Text1 = addText("Text1", {"Label1", "Name:"}, 0);
     Text2 = addText("Text2", {"Label2", "Src:"}, 1);
@@ -14,10 +14,10 @@ frame3::frame3(Form1 &form)
 
 QString frame3::build()
 {
-    return "<IFRAME" + attribute("NAME", Text1->text(), Value::Quoted)
-           + attribute("SRC", Text2->text(), Value::Quoted)
-           + attribute("WIDTH", Text3->text(), Value::Bare)
-           + attribute("HEIGHT", Text4->text(), Value::Bare)
+    return "<IFRAME" + attribute("NAME", Text1->text())
+           + attribute("SRC", Text2->text())
+           + attribute("WIDTH", Text3->text())
+           + attribute("HEIGHT", Text4->text())
            + ">Floating frame goes in here</IFRAME>";
 }
 

@@ -4,7 +4,7 @@
 #include <QLineEdit>
 
 anchor1::anchor1(Form1 &form)
-    : TagDialog(form, {"anchor1", "Anchors / links", "Anchor / Link", {4860, 3045}})
+    : TagDialog(form, {"anchor1", "Anchors / links", "Anchor / Link", {4860, 3045}}, tag("A"))
 {
     Text1 = addText("Text1", {"Label1", "HREF:"}, 0);
     Text2 = addText("Text2", {"Label2", "Name:"}, 1);
@@ -19,11 +19,11 @@ anchor1::anchor1(Form1 &form)
 
 QString anchor1::build()
 {
-    return "<A" + attribute("HREF", Text1->text(), Value::Quoted)
-           + attribute("NAME", Text2->text(), Value::Quoted)
-           + attribute("TITLE", Text3->text(), Value::Quoted)
-           + attribute("METHODS", Text4->text(), Value::Bare)
-           + attribute("TARGET", Text5->text(), Value::Quoted)
-           + attribute("REL", Text6->text(), Value::Bare)
-           + attribute("REV", Text7->text(), Value::Bare) + ">Your link here</A>";
+    return "<A" + attribute("HREF", Text1->text())
+           + attribute("NAME", Text2->text())
+           + attribute("TITLE", Text3->text())
+           + attribute("METHODS", Text4->text())
+           + attribute("TARGET", Text5->text())
+           + attribute("REL", Text6->text())
+           + attribute("REV", Text7->text()) + ">Your link here</A>";
 }

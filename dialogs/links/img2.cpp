@@ -3,7 +3,7 @@
 #include <QLineEdit>
 
 img2::img2(Form1 &form)
-    : TagDialog(form, {"img2", "Embed...", "Embed", {4215, 2295}})
+    : TagDialog(form, {"img2", "Embed...", "Embed", {4215, 2295}}, tag("EMBED"))
 {
     Text1 = addText("Text1", {"Label1", "Src:"}, 0);
     Text2 = addText("Text2", {"Label2", "Width:"}, 1);
@@ -15,11 +15,11 @@ img2::img2(Form1 &form)
 
 QString img2::build()
 {
-    return "<EMBED" + attribute("SRC", Text1->text(), Value::Quoted)
-           + attribute("WIDTH", Text2->text(), Value::Bare)
-           + attribute("HEIGHT", Text3->text(), Value::Bare)
-           + attribute("BORDER", Text4->text(), Value::Bare)
-           + attribute("LOOP", Text5->text(), Value::Bare) + ">";
+    return "<EMBED" + attribute("SRC", Text1->text())
+           + attribute("WIDTH", Text2->text())
+           + attribute("HEIGHT", Text3->text())
+           + attribute("BORDER", Text4->text())
+           + attribute("LOOP", Text5->text()) + ">";
 }
 
 void img2::reset()

@@ -14,11 +14,12 @@ const char note[] = "\rNOTE:\r\rType=A means Capital letters\rTYPE=a means small
 
 list2::list2(Form1 &form)
     : TagDialog(form, {"list2", "OL List", "OL List", {4815, 1860}, "Frame3", "Command2",
-                       "Command1", true})
+                       "Command1", true},
+                tag("OL"))
 {
     // Start comes before Type in the keyboard order, though Type is the upper row.
     Text1 = addText("Text1", {"Label2", "Start:"}, 1);
-    Combo1 = addCombo("Combo1", {"Label1", "Type:"}, {"A", "a", "I", "i", "1"}, 0);
+    Combo1 = addCombo("Combo1", {"Label1", "Type:"}, listed("TYPE"), 0);
     Label3 = makeLabel("Label3", shownLines(note));
     Label3->setTextFormat(Qt::PlainText);
     addBesideFrame(Label3);
@@ -26,8 +27,8 @@ list2::list2(Form1 &form)
 
 QString list2::build()
 {
-    return "<OL" + attribute("TYPE", Combo1->currentText(), Value::Bare)
-           + attribute("START", Text1->text(), Value::Bare)
+    return "<OL" + attribute("TYPE", Combo1->currentText())
+           + attribute("START", Text1->text())
            + ">\n<LI>1st item\n<LI>2nd item, etc\n</OL>";
 }
 

@@ -16,7 +16,7 @@ void setStart(QLineEdit *text, const QString &start)
 FieldDirectiveDialog::FieldDirectiveDialog(Form1 &form, const DialogSetup &setup,
                                            const QString &directiveName,
                                            const std::vector<DirectiveField> &fields)
-    : TagDialog(form, setup)
+    : TagDialog(form, setup, ssiDirective(directiveName))
     , m_directiveName(directiveName)
 {
     for (const DirectiveField &field : fields) {
@@ -32,7 +32,7 @@ QString FieldDirectiveDialog::build()
 {
     QString fragments;
     for (const auto &[text, field] : m_fields)
-        fragments += attribute(field.attribute, text->text(), Value::Quoted);
+        fragments += attribute(field.attribute, text->text());
     return directive(m_directiveName, fragments);
 }
 

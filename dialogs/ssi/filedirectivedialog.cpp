@@ -8,7 +8,7 @@
 
 FileDirectiveDialog::FileDirectiveDialog(Form1 &form, const DialogSetup &setup,
                                          const QString &directiveName)
-    : TagDialog(form, setup)
+    : TagDialog(form, setup, ssiDirective(directiveName))
     , m_directiveName(directiveName)
 {
     Option1 = addOption("Option1", "Virtual", 0);
@@ -20,7 +20,7 @@ FileDirectiveDialog::FileDirectiveDialog(Form1 &form, const DialogSetup &setup,
 QString FileDirectiveDialog::build()
 {
     const QString name = Option1->isChecked() ? QStringLiteral("Virtual") : QStringLiteral("File");
-    return directive(m_directiveName, ' ' + name + '=' + quoted(Text1->text()));
+    return directive(m_directiveName, alwaysWritten(name, Text1->text()));
 }
 
 void FileDirectiveDialog::reset()

@@ -4,7 +4,7 @@
 #include <QLineEdit>
 
 TableCell::TableCell(Form1 &form, const CellKind &kind)
-    : TableDialog(form, kind.setup)
+    : TableDialog(form, kind.setup, tag(kind.element))
     , m_element(kind.element)
     , m_tail(kind.tail)
 {
@@ -19,10 +19,10 @@ TableCell::TableCell(Form1 &form, const CellKind &kind)
 
 QString TableCell::build()
 {
-    return "<" + m_element + attribute("BGCOLOR", Text1->text(), Value::Colour)
-           + attribute("ROWSPAN", Text2->text(), Value::Bare)
-           + attribute("COLSPAN", Text3->text(), Value::Bare) + borderAndPlacement()
-           + flag(Check1->isChecked(), " NOWRAP") + m_tail;
+    return "<" + m_element + attribute("BGCOLOR", Text1->text())
+           + attribute("ROWSPAN", Text2->text())
+           + attribute("COLSPAN", Text3->text()) + borderAndPlacement()
+           + flagged("NOWRAP", Check1->isChecked()) + m_tail;
 }
 
 void TableCell::reset()

@@ -20,12 +20,12 @@ void TableDialog::addBorderAndPlacementRows(int first, const QStringList &colour
 // BORDERCOLORDARK, whatever the labels say.
 QString TableDialog::borderAndPlacement() const
 {
-    return attribute("BORDERCOLOR", Text4->text(), Value::Colour)
-           + attribute("BORDERCOLORLIGHT", Text5->text(), Value::Colour)
-           + attribute("BORDERCOLORDARK", Text6->text(), Value::Colour)
-           + attribute("ALIGN", Text7->text(), Value::Bare)
-           + attribute("VALIGN", Text8->text(), Value::Bare)
-           + attribute("WIDTH", Text9->text(), Value::Bare);
+    return attribute("BORDERCOLOR", Text4->text())
+           + attribute("BORDERCOLORLIGHT", Text5->text())
+           + attribute("BORDERCOLORDARK", Text6->text())
+           + attribute("ALIGN", Text7->text())
+           + attribute("VALIGN", Text8->text())
+           + attribute("WIDTH", Text9->text());
 }
 
 void TableDialog::reset()

@@ -3,7 +3,7 @@
 #include <QLineEdit>
 
 tbl1::tbl1(Form1 &form)
-    : TableDialog(form, {"tbl1", "Table", "TABLE", {6165, 3000}})
+    : TableDialog(form, {"tbl1", "Table", "TABLE", {6165, 3000}}, tag("TABLE"))
 {
     Text1 = addText("Text1", {"Label1(0)", "Border:"}, 0);
     Text2 = addText("Text2", {"Label1(3)", "Cellpadding:"}, 0, 3);
@@ -15,8 +15,8 @@ tbl1::tbl1(Form1 &form)
 
 QString tbl1::build()
 {
-    return "<TABLE" + attribute("BORDER", Text1->text(), Value::Bare)
-           + attribute("CELLPADDING", Text2->text(), Value::Bare)
-           + attribute("CELLSPACING", Text3->text(), Value::Bare) + borderAndPlacement()
+    return "<TABLE" + attribute("BORDER", Text1->text())
+           + attribute("CELLPADDING", Text2->text())
+           + attribute("CELLSPACING", Text3->text()) + borderAndPlacement()
            + ">\n</TABLE>";
 }

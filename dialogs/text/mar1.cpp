@@ -6,11 +6,11 @@
 #include <QPushButton>
 
 mar1::mar1(Form1 &form)
-    : TagDialog(form, {"mar1", "MARQUEE", "Marquee", {5355, 4455}})
+    : TagDialog(form, {"mar1", "MARQUEE", "Marquee", {5355, 4455}}, tag("MARQUEE"))
 {
-    Combo1 = addCombo("Combo1", {"Label1", "Align:"}, {"LEFT", "CENTER", "RIGHT", "CLEAR"}, 0);
-    Combo2 = addCombo("Combo2", {"Label2", "Direction:"}, {"LEFT", "RIGHT"}, 0, 2);
-    Combo3 = addCombo("Combo3", {"Label3", "Behavior:"}, {"SCROLL", "SLIDE", "ALTERNATE"}, 1);
+    Combo1 = addCombo("Combo1", {"Label1", "Align:"}, listed("ALIGN"), 0);
+    Combo2 = addCombo("Combo2", {"Label2", "Direction:"}, listed("DIRECTION"), 0, 2);
+    Combo3 = addCombo("Combo3", {"Label3", "Behavior:"}, listed("BEHAVIOR"), 1);
     Text1 = addText("Text1", {"Label4", "BGCOLOR    #"}, 2);
     auto choose = addColourButton("Command3", "Choose Color", Text1, 2, 2);
     Text2 = addText("Text2", {"Label5", "Height:"}, 3);
@@ -29,16 +29,16 @@ mar1::mar1(Form1 &form)
 
 QString mar1::build()
 {
-    return "<MARQUEE" + attribute("ALIGN", Combo1->currentText(), Value::Bare)
-           + attribute("DIRECTION", Combo2->currentText(), Value::Bare)
-           + attribute("BEHAVIOR", Combo3->currentText(), Value::Bare)
-           + attribute("BGCOLOR", Text1->text(), Value::Colour)
-           + attribute("HEIGHT", Text2->text(), Value::Bare)
-           + attribute("WIDTH", Text3->text(), Value::Bare)
-           + attribute("HSPACE", Text4->text(), Value::Bare)
-           + attribute("VSPACE", Text5->text(), Value::Bare) + loop()
-           + attribute("SCROLLAMOUNT", Text7->text(), Value::Bare)
-           + attribute("SCROLLDELAY", Text8->text(), Value::Bare) + ">Scrolling text</MARQUEE>";
+    return "<MARQUEE" + attribute("ALIGN", Combo1->currentText())
+           + attribute("DIRECTION", Combo2->currentText())
+           + attribute("BEHAVIOR", Combo3->currentText())
+           + attribute("BGCOLOR", Text1->text())
+           + attribute("HEIGHT", Text2->text())
+           + attribute("WIDTH", Text3->text())
+           + attribute("HSPACE", Text4->text())
+           + attribute("VSPACE", Text5->text()) + loop()
+           + attribute("SCROLLAMOUNT", Text7->text())
+           + attribute("SCROLLDELAY", Text8->text()) + ">Scrolling text</MARQUEE>";
 }
 
 // An empty count turns the box on, which also locks the field.
@@ -46,7 +46,7 @@ QString mar1::loop()
 {
     if (Text6->text().isEmpty())
         Check1->setChecked(true);
-    return loopFragment(Check1->isChecked() ? QString() : Text6->text());
+    return loopAttribute(Check1->isChecked() ? QString() : Text6->text());
 }
 
 void mar1::reset()

@@ -10,7 +10,7 @@ const char startColumns[] = "2";
 }
 
 multicol1::multicol1(Form1 &form)
-    : TagDialog(form, {"multicol1", "Multicol", "MultiColumns", {2865, 1830}})
+    : TagDialog(form, {"multicol1", "Multicol", "MultiColumns", {2865, 1830}}, tag("MULTICOL"))
 {
     Text1 = addText("Text1", {"Label1", "Columns"}, 0, 0, startColumns);
     Text2 = addText("Text2", {"Label2", "Gutter"}, 1);
@@ -19,9 +19,9 @@ multicol1::multicol1(Form1 &form)
 
 QString multicol1::build()
 {
-    return "<MULTICOL" + attribute("COLS", Text1->text(), Value::Bare)
-           + attribute("GUTTER", Text2->text(), Value::Bare)
-           + attribute("WIDTH", Text3->text(), Value::Bare)
+    return "<MULTICOL" + attribute("COLS", Text1->text())
+           + attribute("GUTTER", Text2->text())
+           + attribute("WIDTH", Text3->text())
            + ">Columns' text goes here\n</MULTICOL>";
 }
 

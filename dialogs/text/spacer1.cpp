@@ -4,24 +4,20 @@
 #include <QLineEdit>
 
 spacer1::spacer1(Form1 &form)
-    : TagDialog(form, {"spacer1", "Spacer", "Spacer", {3930, 2700}})
+    : TagDialog(form, {"spacer1", "Spacer", "Spacer", {3930, 2700}}, tag("SPACER"))
 {
-    Combo1 = addCombo("Combo1", {"Label1", "Type:"}, {"horizontal", "vertical", "block"}, 0, 0,
-                      "horizontal");
+    Combo1 = addCombo("Combo1", {"Label1", "Type:"}, listed("TYPE"), 0, 0, "horizontal");
     Text1 = addText("Text1", {"Label2", "Size:"}, 0, 2);
     Text2 = addText("Text2", {"Label3", "Width:"}, 1);
     Text3 = addText("Text3", {"Label4", "Height:"}, 1, 2);
-    Combo2 = addCombo("Combo2", {"Label5", "Align:"},
-                      {"LEFT", "RIGHT", "TOP", "TEXTTOP", "MIDDLE", "ABSMIDDLE", "BASELINE",
-                       "BOTTOM", "ABSBOTTOM"},
-                      2);
+    Combo2 = addCombo("Combo2", {"Label5", "Align:"}, listed("ALIGN"), 2);
 }
 
 QString spacer1::build()
 {
-    return "<SPACER TYPE=" + quoted(Combo1->currentText())
-           + attribute("SIZE", Text1->text(), Value::Bare)
-           + attribute("WIDTH", Text2->text(), Value::Bare)
-           + attribute("HEIGHT", Text3->text(), Value::Bare)
-           + attribute("ALIGN", Combo2->currentText(), Value::Quoted) + ">";
+    return "<SPACER" + alwaysWritten("TYPE", Combo1->currentText())
+           + attribute("SIZE", Text1->text())
+           + attribute("WIDTH", Text2->text())
+           + attribute("HEIGHT", Text3->text())
+           + attribute("ALIGN", Combo2->currentText()) + ">";
 }

@@ -11,17 +11,6 @@
 #include <QPushButton>
 
 namespace {
-const QStringList documentTypes = [] {
-    QStringList types;
-    for (const char *identifier :
-         {"-//IETF//DTD HTML//EN", "-//IETF//DTD HTML 1.0//EN", "-//IETF//DTD HTML 2.0//EN",
-          "-//IETF//DTD HTML 3.0//EN", "-//W3C//DTD HTML 3.2//EN",
-          "-//IETF//DTD HTML Level 0//EN", "-//IETF//DTD HTML Level 1//EN",
-          "-//IETF//DTD HTML Level 2//EN", "-//IETF//DTD HTML Level 3//EN"})
-        types << QStringLiteral("<!DOCTYPE HTML PUBLIC \"%1\">").arg(QLatin1String(identifier));
-    return types;
-}();
-
 struct ColourRow
 {
     const char *field;
@@ -64,9 +53,10 @@ QString whenFilled(const QString &before, const QString &text, const QString &af
 
 htmlwiz1::htmlwiz1(Form1 &form)
     : TagDialog(form, {"htmlwiz1", "New HTML Document Wizard", "Header and Misc. info",
-                       {6225, 5505}})
+                       {6225, 5505}},
+                tag("BODY"))
 {
-    Combo1 = addCombo("Combo1", {"Label1", "Document type:"}, documentTypes, 0);
+    Combo1 = addCombo("Combo1", {"Label1", "Document type:"}, Vocabulary::documentTypes(), 0);
     Text1 = addText("Text1", {"Label2", "Header:"}, 1);
     Check1 = addCheck("Check1", "Include META", 2);
     Check2 = addCheck("Check2", "Include Quillet advertisement (not shown on the page)", 2, 1,
@@ -106,9 +96,9 @@ QString htmlwiz1::build()
 
 QString htmlwiz1::bodyTag() const
 {
-    QString tag = "<BODY" + attribute("background", Text7->text(), Value::Quoted);
+    QString tag = "<BODY" + attribute("background", Text7->text());
     for (int i = 0; i < int(m_colourFields.size()); ++i)
-        tag += attribute(colourRows[i].attribute, m_colourFields[i]->text(), Value::Colour);
+        tag += attribute(colourRows[i].attribute, m_colourFields[i]->text());
     return tag + ">\n";
 }
 
