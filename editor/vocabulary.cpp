@@ -547,12 +547,13 @@ const Element *element(const char *name, qsizetype length)
         return keys;
     }();
     const auto compare = [&](const QByteArray &known) {
-        for (qsizetype i = 0; i < std::min(known.size(), length); ++i) {
+        const qsizetype size = known.size();
+        for (qsizetype i = 0; i < std::min(size, length); ++i) {
             const char c = name[i] >= 'a' && name[i] <= 'z' ? char(name[i] - 'a' + 'A') : name[i];
-            if (known[i] != c)
-                return uchar(known[i]) < uchar(c) ? -1 : 1;
+            if (known.at(i) != c)
+                return uchar(known.at(i)) < uchar(c) ? -1 : 1;
         }
-        return known.size() < length ? -1 : known.size() > length ? 1 : 0;
+        return size < length ? -1 : size > length ? 1 : 0;
     };
     const auto found = std::partition_point(byName.begin(), byName.end(),
                                             [&](const Key &key) { return compare(key.first) < 0; });

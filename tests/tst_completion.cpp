@@ -3,6 +3,7 @@
 #include "document/recovery.h"
 #include "editor/htmlcontext.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
