@@ -149,6 +149,11 @@ void Completion::offer(const HtmlContext &context, long wordStart)
     }
     m_listed = context;
     m_wordStart = wordStart;
+    // Scintilla makes a new list window each time; with the same items, it only moves the
+    // selection to what is typed.
+    if (listOpen() && items == m_items)
+        return;
+    m_items = items;
     const QByteArray list = items.join('\n').toUtf8();
     m_area.SendScintilla(QsciScintilla::SCI_AUTOCSHOW,
                          static_cast<uintptr_t>(caret() - wordStart), list.constData());

@@ -3,6 +3,7 @@
 #include "htmlcontext.h"
 
 #include <QObject>
+#include <QStringList>
 
 class Editor;
 class QsciScintilla;
@@ -42,6 +43,7 @@ private:
     QsciScintilla &m_area;
     bool m_enabled = true;
     HtmlContext m_listed;   // what the open list completes
+    QStringList m_items;    // what it shows
     long m_wordStart = -1; // where its word begins; -1 while no list is open
     QByteArray m_typeOver;  // the rest of the end tag just written
     long m_typeOverAt = -1;
