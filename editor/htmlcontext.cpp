@@ -7,11 +7,6 @@
 #include <vector>
 
 namespace {
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
-}
-
 bool isDigit(char c)
 {
     return c >= '0' && c <= '9';

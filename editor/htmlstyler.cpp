@@ -1,19 +1,11 @@
 #include "htmlstyler.h"
 
+#include "tagreader.h"
+
 #include <algorithm>
 #include <cstring>
 
 namespace {
-bool isSpace(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
-}
-
-bool isLetter(char c)
-{
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
 // What ends a run of text as the editor measures it.
 bool endsText(char c)
 {
@@ -80,9 +72,9 @@ void HtmlStyler::style(const char *bytes, int size, int ahead, char *styles)
                 runEnd = std::max(runEnd, i + 1);
             }
             if (wordByWord) {
-                if (!isSpace(c) && m_afterSpace)
+                if (!isBlank(c) && m_afterSpace)
                     m_alternate = !m_alternate;
-                m_afterSpace = isSpace(c);
+                m_afterSpace = isBlank(c);
                 if (m_alternate)
                     style = AlternateText;
             }
@@ -119,7 +111,7 @@ void HtmlStyler::style(const char *bytes, int size, int ahead, char *styles)
             style = Tag;
             if (c == '>') {
                 state = State::Text;
-            } else if (isSpace(c)) {
+            } else if (isBlank(c)) {
                 state = State::InTag;
             } else if (state == State::InTag && c == '"') {
                 state = State::DoubleQuoted;
@@ -136,7 +128,7 @@ void HtmlStyler::style(const char *bytes, int size, int ahead, char *styles)
             style = Tag;
             if (c == '>') {
                 state = State::Text;
-            } else if (isSpace(c) || c == '/') {
+            } else if (isBlank(c) || c == '/') {
                 state = State::InTag;
             } else {
                 style = Attribute; // with its "=", one run less to measure
@@ -156,7 +148,7 @@ void HtmlStyler::style(const char *bytes, int size, int ahead, char *styles)
                 style = SingleQuoted;
             } else if (c == '\n' || c == '\r') {
                 style = Value; // the value is still to come on the next line
-            } else if (!isSpace(c)) {
+            } else if (!isBlank(c)) {
                 state = State::Value;
                 style = Value;
             }
@@ -166,7 +158,7 @@ void HtmlStyler::style(const char *bytes, int size, int ahead, char *styles)
             if (c == '>') {
                 state = State::Text;
                 style = Tag;
-            } else if (isSpace(c)) {
+            } else if (isBlank(c)) {
                 state = State::InTag;
                 style = Tag;
             }

@@ -26,6 +26,12 @@ struct Ending
     qsizetype start = 0; // where the unfinished tag, comment, declaration or raw text begins
 };
 
+// HTML's own classes of characters, ASCII only.
+inline bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
+}
+
 inline bool isLetter(char c)
 {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
