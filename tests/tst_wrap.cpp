@@ -55,6 +55,7 @@ private slots:
     void lineTakesTheRowsItIsDrawnIn_data();
     void lineTakesTheRowsItIsDrawnIn();
     void jumpAheadOfTheLayout();
+    void longLineEditedInTheMiddle();
     void computedPositionsAreMeasuredOnes_data();
     void computedPositionsAreMeasuredOnes();
 };
@@ -133,6 +134,43 @@ void TestWrap::jumpAheadOfTheLayout()
     const long tag = send(area, QsciScintilla::SCI_POSITIONFROMLINE, last) + 4;
     QTRY_COMPARE(send(area, QsciScintilla::SCI_GETSTYLEAT, tag), long(HtmlStyler::Tag));
     QCOMPARE(rowsTaken(area, last - 1), drawnRows(area, last - 1));
+}
+
+// A minified page, one line far longer than a screenful: each row within the window, each
+// character right of the one before it on its row, the rows taken those it is drawn in,
+// before and after typing in its middle.
+void TestWrap::longLineEditedInTheMiddle()
+{
+    Program program;
+    program.form.resize(640, 480);
+    program.show();
+    QWidget *area = program.textArea();
+    const QByteArray line = QByteArray("<TD ALIGN=LEFT>cell &amp; caf\xc3\xa9 text</TD>"
+                                       "<P>words\tand <A HREF=\"x.htm\">more</A> ")
+                                .repeated(600);
+    program.editor().setContents(line, Encoding::Utf8);
+    const auto checkRows = [&] {
+        QTRY_COMPARE(rowsTaken(area, 0), drawnRows(area, 0));
+        const QList<QPoint> places = caretPlaces(area);
+        const int width = static_cast<QsciScintilla *>(area)->viewport()->width();
+        for (int i = 1; i < places.size(); ++i) {
+            QVERIFY(places[i].x() < width);
+            QVERIFY(places[i].y() >= places[i - 1].y());
+            // A two-byte character's second byte stands where it does.
+            QVERIFY(places[i].y() > places[i - 1].y() || places[i].x() >= places[i - 1].x());
+        }
+        QCOMPARE(places.last().y() - places.first().y(),
+                 int((rowsTaken(area, 0) - 1)
+                     * send(area, QsciScintilla::SCI_TEXTHEIGHT, 0)));
+    };
+    checkRows();
+    program.editor().setCaret({1, 20000});
+    program.type("typed <B>");
+    QVERIFY(program.bytes().contains("typed <B>"));
+    checkRows();
+    program.key(Qt::Key_PageUp);
+    program.key(Qt::Key_Backspace);
+    checkRows();
 }
 
 void TestWrap::computedPositionsAreMeasuredOnes_data()
