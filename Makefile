@@ -29,12 +29,13 @@ package: build
 	cd $(BUILD) && cpack -G DEB
 
 # On a virtual display when there is one to be had: showing windows there costs what it
-# costs on a desktop; the offscreen platform shows them for nothing.
+# costs on a desktop; the offscreen platform shows them for nothing. PAGE=file measures
+# that page alone.
 bench: build
 	if command -v xvfb-run >/dev/null; then \
-		xvfb-run -a -s "-screen 0 1280x1024x24" $(BUILD)/bench/quillet_bench; \
+		xvfb-run -a -s "-screen 0 1280x1024x24" $(BUILD)/bench/quillet_bench $(PAGE); \
 	else \
-		QT_QPA_PLATFORM=offscreen $(BUILD)/bench/quillet_bench; \
+		QT_QPA_PLATFORM=offscreen $(BUILD)/bench/quillet_bench $(PAGE); \
 	fi
 
 deps5:

@@ -19,6 +19,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 // The indicator that draws strikethrough, which Scintilla has no style for.
@@ -91,7 +92,9 @@ Editor::Editor(QWidget *parent)
     // that grows with the document, which would make every edit of a large file slow.
     m_area->SendScintilla(QsciScintilla::SCI_SETMODEVENTMASK,
                           QsciScintilla::SC_MOD_BEFOREINSERT | QsciScintilla::SC_MOD_BEFOREDELETE);
-    connect(m_area, &QsciScintilla::SCN_MODIFIED, this, [this] {
+    connect(m_area, &QsciScintilla::SCN_MODIFIED, this, [this](int position) {
+        if (position < m_counted.position)
+            m_counted = {};
         if (!m_loading)
             emit textEdited();
     });
@@ -246,6 +249,7 @@ void Editor::adopt(DocumentLoader &loader)
     m_encoding = loader.finish();
     m_loading = true;
     m_area->setDocument(loader.m_holder->document());
+    m_counted = {};
     keepStrikeOut();
     m_lastSelection = currentSelection();
     m_loading = false;
@@ -315,12 +319,23 @@ void Editor::setDisplayFont(const QFont &font)
 
 TextPosition Editor::caretPosition() const
 {
-    // Line lookups are cheap; only the characters of the caret's own line are counted.
+    // Line lookups are cheap; only the characters of the caret's own line are counted, and
+    // of a long line only those between the caret and where it was counted last.
     const long position = caretOffset();
     const long line = m_area->SendScintilla(QsciScintilla::SCI_LINEFROMPOSITION, position);
     const long lineStart = m_area->SendScintilla(QsciScintilla::SCI_POSITIONFROMLINE, line);
-    const long column
-        = m_area->SendScintilla(QsciScintilla::SCI_COUNTCHARACTERS, lineStart, position);
+    const auto count = [this](long from, long to) {
+        return m_area->SendScintilla(QsciScintilla::SCI_COUNTCHARACTERS, from, to);
+    };
+    long column = 0;
+    if (m_counted.lineStart != lineStart
+        || std::abs(position - m_counted.position) > position - lineStart)
+        column = count(lineStart, position);
+    else if (position >= m_counted.position)
+        column = m_counted.column + count(m_counted.position, position);
+    else
+        column = m_counted.column - count(position, m_counted.position);
+    m_counted = {lineStart, position, column};
     return {int(line) + 1, int(column) + 1};
 }
 

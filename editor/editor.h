@@ -131,9 +131,18 @@ private:
     // Strikethrough is an indicator, so text added later must be covered again.
     void keepStrikeOut();
 
+    // Where the caret's column was counted last; forgotten when the text before it changes.
+    struct CountedColumn
+    {
+        long lineStart = -1;
+        long position = -1;
+        long column = 0;
+    };
+
     TextArea *m_area;
     HtmlLexer *m_lexer;
     Completion *m_completion = nullptr;
+    mutable CountedColumn m_counted;
     QFont m_font;
     Selection m_lastSelection{0, 0};
     Encoding m_encoding = Encoding::Utf8;

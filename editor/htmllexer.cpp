@@ -47,6 +47,27 @@ QColor HtmlLexer::defaultColor(int style) const
     }
 }
 
+int HtmlLexer::restartPoint(int lineStart) const
+{
+    // Scintilla asks for the colours from the start of the line where they end; in a long
+    // line, such as a minified page's only one, the last tag that ends before will do.
+    constexpr int lookBack = 1 << 16;
+    QsciScintilla *area = editor();
+    const int styled = int(area->SendScintilla(QsciScintilla::SCI_GETENDSTYLED));
+    const int from = std::max(lineStart, styled - lookBack);
+    if (styled <= from)
+        return lineStart;
+    const auto bytes = reinterpret_cast<const char *>(area->SendScintilla(
+        QsciScintilla::SCI_GETRANGEPOINTER, static_cast<unsigned long>(from), long(styled - from)));
+    for (int at = styled - 1; at >= from; --at) {
+        // A ">" coloured as part of a tag ends it: what follows starts as text.
+        if (bytes[at - from] == '>'
+            && area->SendScintilla(QsciScintilla::SCI_GETSTYLEAT, at) == HtmlStyler::Tag)
+            return at + 1;
+    }
+    return lineStart;
+}
+
 void HtmlLexer::styleText(int start, int end)
 {
     QsciScintilla *area = editor();
@@ -56,9 +77,16 @@ void HtmlLexer::styleText(int start, int end)
     constexpr int pieceSize = 1 << 16;
     static char styles[pieceSize];
     const long length = area->SendScintilla(QsciScintilla::SCI_GETLENGTH);
-    HtmlStyler styler(start > 0 ? char(area->SendScintilla(QsciScintilla::SCI_GETSTYLEAT,
-                                                           start - 1))
-                                : char(HtmlStyler::Text));
+    // After a tag the text starts; at the start of a line, what the line before ended in.
+    const int restart = restartPoint(start);
+    HtmlStyler styler(start > 0 && restart == start
+                          ? char(area->SendScintilla(QsciScintilla::SCI_GETSTYLEAT, start - 1))
+                          : char(HtmlStyler::Text));
+    start = restart;
+    // The colours from here on were set before the change that asks for colouring again;
+    // where none were, as in a page just opened, a few tags tell.
+    const int unchanged = int(area->SendScintilla(QsciScintilla::SCI_GETENDSTYLED));
+    int tagsToCompare = 64;
     area->SendScintilla(QsciScintilla::SCI_STARTSTYLING, start);
     for (int from = start; from < end; from += pieceSize) {
         const int size = std::min(pieceSize, end - from);
@@ -69,7 +97,23 @@ void HtmlLexer::styleText(int start, int end)
             QsciScintilla::SCI_GETRANGEPOINTER, static_cast<unsigned long>(from),
             long(size + ahead)));
         styler.style(bytes, size, ahead, styles);
-        area->SendScintilla(QsciScintilla::SCI_SETSTYLINGEX, static_cast<uintptr_t>(size),
+        // A tag that ends where it ended before is where the colours meet those set
+        // before: the rest is as it was, and a long line is not coloured again to its end.
+        int stop = size;
+        for (int i = std::max(0, unchanged - from); i < size && tagsToCompare > 0; ++i) {
+            if (bytes[i] != '>' || styles[i] != HtmlStyler::Tag)
+                continue;
+            --tagsToCompare;
+            if (area->SendScintilla(QsciScintilla::SCI_GETSTYLEAT, from + i) == HtmlStyler::Tag) {
+                stop = i + 1;
+                break;
+            }
+        }
+        area->SendScintilla(QsciScintilla::SCI_SETSTYLINGEX, static_cast<uintptr_t>(stop),
                             styles);
+        if (stop < size) {
+            area->SendScintilla(QsciScintilla::SCI_STARTSTYLING, end);
+            return;
+        }
     }
 }

@@ -16,4 +16,9 @@ public:
     QString description(int style) const override;
     QColor defaultColor(int style) const override;
     void styleText(int start, int end) override;
+
+private:
+    // Where colouring asked for from the start of a line can start: there, or just behind
+    // the end of a tag.
+    int restartPoint(int lineStart) const;
 };

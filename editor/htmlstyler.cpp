@@ -63,6 +63,12 @@ void HtmlStyler::style(const char *bytes, int size, int ahead, char *styles)
                 while (runEnd < known && !endsText(bytes[runEnd]))
                     ++runEnd;
                 wordByWord = runEnd - i >= longRun;
+                // Each run of text after a tag alternates from its own start, so that
+                // colouring can start again at any tag and give the same styles.
+                if (i > 0) {
+                    m_alternate = false;
+                    m_afterSpace = false;
+                }
                 if (runEnd > i && !wordByWord) {
                     const int stop = std::min(runEnd, size);
                     std::memset(styles + i, Text, stop - i);

@@ -12,10 +12,12 @@ namespace {
 const QByteArray head = "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 3.2//EN\">\n"
                         "<TITLE>Page</TITLE>\n<BODY>\n";
 
+// The findings, once the check has shown them.
 QStringList rows(Program &program)
 {
     QStringList texts;
     auto list = program.find<QListWidget>("List1", "check1");
+    QTest::qWaitFor([list] { return list->count() > 0; }, 20000);
     for (int i = 0; i < list->count(); ++i)
         texts << list->item(i)->text();
     return texts;
@@ -34,6 +36,8 @@ private slots:
     void choosingARowMovesTheCaret();
     void pageBuiltWithTheProgramsCommandsIsClean();
     void checkingAgainSeesTheNewText();
+    void typingGoesOnDuringACheck();
+    void aNewerCheckReplacesTheOlder();
 };
 
 void TestHtmlCheck::windowShowsItsControls()
@@ -153,8 +157,60 @@ void TestHtmlCheck::checkingAgainSeesTheNewText()
     program.trigger("mnucheck");
     QCOMPARE(rows(program).size(), 2);
     program.editor().setBytes(head + "");
-    program.key(Qt::Key_F7);
+    program.trigger("mnucheck");
     QCOMPARE(rows(program), QStringList({"No problems found."}));
+}
+
+namespace {
+// A page Tidy takes a while over, with one fault at its end.
+QByteArray largePage()
+{
+    return head + QByteArray("<P>text <B>bold</B> and <A HREF=\"x.htm\">a link</A>\n").repeated(60000)
+           + "<FOO>\n";
+}
+} // namespace
+
+// The check runs beside the window: the key typed after F7 goes in before the findings
+// come, the window says when it is still working and that the findings are about the
+// text as it was.
+void TestHtmlCheck::typingGoesOnDuringACheck()
+{
+    Program program;
+    program.show();
+    const QByteArray page = largePage();
+    program.editor().setBytes(page);
+    program.key(Qt::Key_F7);
+    auto list = program.find<QListWidget>("List1", "check1");
+    auto label = program.find<QLabel>("Label1", "check1");
+    QCOMPARE(list->count(), 0);
+    program.show();
+    program.type("x");
+    QCOMPARE(program.bytes(), "x" + page);
+    QCOMPARE(list->count(), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(label->text(), QString("The page has changed since the check "
+                                                     "began: lines and columns are those of "
+                                                     "the text as it was then."),
+                              20000);
+    QCOMPARE(rows(program).last(), QString("Line 60004, column 1: Warning: discarding "
+                                           "unexpected <foo>"));
+    QVERIFY(label->isVisible());
+}
+
+// F7 again while a check works: only the findings about the newer text are shown.
+void TestHtmlCheck::aNewerCheckReplacesTheOlder()
+{
+    Program program;
+    program.show();
+    program.editor().setBytes(largePage());
+    program.trigger("mnucheck");
+    program.editor().setBytes(head + "<BAR>\n");
+    program.trigger("mnucheck");
+    const QStringList newer{"Line 4, column 1: Error: <bar> is not recognized!",
+                            "Line 4, column 1: Warning: discarding unexpected <bar>"};
+    QCOMPARE(rows(program), newer);
+    QTest::qWait(1000); // the older check, had it gone on, would have ended by now
+    QCOMPARE(rows(program), newer);
+    QVERIFY(!program.find<QLabel>("Label1", "check1")->isVisible());
 }
 
 QTEST_MAIN(TestHtmlCheck)

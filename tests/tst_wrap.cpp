@@ -4,6 +4,8 @@
 
 #include <Qsci/qsciscintilla.h>
 
+#include <QFontInfo>
+
 // Word wrap: a line takes as many rows as it is drawn in, however the editor came to wrap
 // it, and a jump ahead of the background layout shows its place.
 namespace {
@@ -25,6 +27,17 @@ long drawnRows(QWidget *area, long line)
     return send(area, QsciScintilla::SCI_WRAPCOUNT, line);
 }
 
+// Where the caret would stand before each byte of the text: the row gives the wrap points.
+QList<QPoint> caretPlaces(QWidget *area)
+{
+    QList<QPoint> places;
+    const long length = send(area, QsciScintilla::SCI_GETLENGTH);
+    for (long position = 0; position <= length; ++position)
+        places << QPoint(int(send(area, QsciScintilla::SCI_POINTXFROMPOSITION, 0, position)),
+                         int(send(area, QsciScintilla::SCI_POINTYFROMPOSITION, 0, position)));
+    return places;
+}
+
 bool onScreen(QWidget *area, long line)
 {
     const long shown = send(area, QsciScintilla::SCI_VISIBLEFROMDOCLINE, line);
@@ -42,6 +55,9 @@ private slots:
     void lineTakesTheRowsItIsDrawnIn_data();
     void lineTakesTheRowsItIsDrawnIn();
     void jumpAheadOfTheLayout();
+    void longLineEditedInTheMiddle();
+    void computedPositionsAreMeasuredOnes_data();
+    void computedPositionsAreMeasuredOnes();
 };
 
 void TestWrap::lineTakesTheRowsItIsDrawnIn_data()
@@ -118,6 +134,94 @@ void TestWrap::jumpAheadOfTheLayout()
     const long tag = send(area, QsciScintilla::SCI_POSITIONFROMLINE, last) + 4;
     QTRY_COMPARE(send(area, QsciScintilla::SCI_GETSTYLEAT, tag), long(HtmlStyler::Tag));
     QCOMPARE(rowsTaken(area, last - 1), drawnRows(area, last - 1));
+}
+
+// A minified page, one line far longer than a screenful: each row within the window, each
+// character right of the one before it on its row, the rows taken those it is drawn in,
+// before and after typing in its middle.
+void TestWrap::longLineEditedInTheMiddle()
+{
+    Program program;
+    program.form.resize(640, 480);
+    program.show();
+    QWidget *area = program.textArea();
+    const QByteArray line = QByteArray("<TD ALIGN=LEFT>cell &amp; caf\xc3\xa9 text</TD>"
+                                       "<P>words\tand <A HREF=\"x.htm\">more</A> ")
+                                .repeated(600);
+    program.editor().setContents(line, Encoding::Utf8);
+    const auto checkRows = [&] {
+        QTRY_COMPARE(rowsTaken(area, 0), drawnRows(area, 0));
+        const QList<QPoint> places = caretPlaces(area);
+        const int width = static_cast<QsciScintilla *>(area)->viewport()->width();
+        for (int i = 1; i < places.size(); ++i) {
+            QVERIFY(places[i].x() < width);
+            QVERIFY(places[i].y() >= places[i - 1].y());
+            // A two-byte character's second byte stands where it does.
+            QVERIFY(places[i].y() > places[i - 1].y() || places[i].x() >= places[i - 1].x());
+        }
+        QCOMPARE(places.last().y() - places.first().y(),
+                 int((rowsTaken(area, 0) - 1)
+                     * send(area, QsciScintilla::SCI_TEXTHEIGHT, 0)));
+    };
+    checkRows();
+    program.editor().setCaret({1, 20000});
+    program.type("typed <B>");
+    QVERIFY(program.bytes().contains("typed <B>"));
+    checkRows();
+    program.key(Qt::Key_PageUp);
+    program.key(Qt::Key_Backspace);
+    checkRows();
+}
+
+void TestWrap::computedPositionsAreMeasuredOnes_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QString>("font"); // chosen with Options > Font; the program's own if empty
+    QTest::addColumn<bool>("computed"); // whether the text's positions can be computed at all
+
+    const QByteArray prose = "<P>The <A HREF=\"page.htm#top\">first page</A> &amp; its "
+                             "<B>table</B> of contents, with entities &eacute; and words. ";
+    QTest::newRow("markup") << prose.repeated(12) << QString() << true;
+    QTest::newRow("Latin letters") << QByteArray("caf\xc3\xa9 ni\xc3\xb1o Stra\xc3\x9f" "e "
+                                                 "\xc3\xa0 la \xc4\x8d\xc5\x91 ").repeated(20)
+                                   << QString() << true;
+    QTest::newRow("no-break and soft hyphens")
+        << QByteArray("no\xc2\xa0" "break soft\xc2\xadhyphen ").repeated(20) << QString() << true;
+    QTest::newRow("rarer Latin letters")
+        << QByteArray("\xc7\x85 \xc8\xb8 \xc9\x8f \xc6\x80 word ").repeated(30) << QString()
+        << true;
+    QTest::newRow("tabs") << QByteArray("\tcell\tcell text\t").repeated(20) << QString() << true;
+    QTest::newRow("double-width characters")
+        << QByteArray("\xe4\xb8\xad\xe6\x96\x87 text ").repeated(30) << QString() << true;
+    QTest::newRow("control characters") << QByteArray("a\x01 b\xc2\x85 ").repeated(40)
+                                        << QString() << true;
+    QTest::newRow("a proportional font") << prose.repeated(12) << "DejaVu Sans" << false;
+}
+
+void TestWrap::computedPositionsAreMeasuredOnes()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QString, font);
+    QFETCH(bool, computed);
+    Program program;
+    program.form.resize(640, 480);
+    program.show();
+    if (!font.isEmpty()) {
+        program.dialogs.fontAnswers << FontChoice{font, 10};
+        program.trigger("mnufont");
+    }
+    QWidget *area = program.textArea();
+    program.editor().setContents(text + "\n<P>short</P>\n", Encoding::Utf8);
+    send(area, QsciScintilla::SCI_COLOURISE, 0, -1);
+    // The program's font is fixed-pitch wherever a fixed-pitch font is to be had.
+    if (QFontInfo(program.editor().displayFont()).fixedPitch())
+        QCOMPARE(send(area, QsciScintilla::SCI_GETFIXEDPITCHSHORTCUT) != 0, computed);
+    const QList<QPoint> shortcut = caretPlaces(area);
+    QVERIFY(shortcut.last().y() > shortcut.first().y());
+
+    send(area, QsciScintilla::SCI_SETFIXEDPITCHSHORTCUT, 0);
+    QCOMPARE(send(area, QsciScintilla::SCI_GETFIXEDPITCHSHORTCUT), 0L);
+    QCOMPARE(caretPlaces(area), shortcut);
 }
 
 QTEST_MAIN(TestWrap)

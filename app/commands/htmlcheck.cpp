@@ -24,9 +24,39 @@ Bool TIDY_CALL collect(TidyMessage message)
     }
     return no; // nothing goes to Tidy's own error output
 }
+
+// The page as Tidy reads it, a byte at a time, ending where it is cancelled.
+struct Reading
+{
+    const QByteArray &bytes;
+    const std::atomic<bool> *cancelled;
+    int at = 0;
+
+    bool ended() const
+    {
+        return at >= bytes.size()
+               || (cancelled && at % 4096 == 0 && cancelled->load(std::memory_order_relaxed));
+    }
+};
+
+int TIDY_CALL nextByte(void *data)
+{
+    auto reading = static_cast<Reading *>(data);
+    return reading->ended() ? EndOfStream : uchar(reading->bytes[reading->at++]);
+}
+
+void TIDY_CALL backByte(void *data, byte)
+{
+    --static_cast<Reading *>(data)->at;
+}
+
+Bool TIDY_CALL atEnd(void *data)
+{
+    return static_cast<Reading *>(data)->ended() ? yes : no;
+}
 } // namespace
 
-QList<Finding> checkHtml(const QByteArray &utf8)
+QList<Finding> checkHtml(const QByteArray &utf8, const std::atomic<bool> *cancelled)
 {
     QList<Finding> findings;
     const TidyDoc doc = tidyCreate();
@@ -42,13 +72,11 @@ QList<Finding> checkHtml(const QByteArray &utf8)
     tidyOptParseValue(doc, "new-blocklevel-tags", blockTags);
     tidyOptParseValue(doc, "new-empty-tags", emptyTags);
 
-    // Tidy only reads the buffer: the parsed tree is dropped, nothing is written back.
-    TidyBuffer input;
-    tidyBufInit(&input);
-    tidyBufAttach(&input, reinterpret_cast<byte *>(const_cast<char *>(utf8.constData())),
-                  uint(utf8.size()));
-    tidyParseBuffer(doc, &input);
-    tidyBufDetach(&input);
+    // Tidy only reads the page: the parsed tree is dropped, nothing is written back.
+    Reading reading{utf8, cancelled};
+    TidyInputSource source;
+    tidyInitSource(&source, &reading, nextByte, backByte, atEnd);
+    tidyParseSource(doc, &source);
     tidyRelease(doc);
 
     // Tidy reports some findings only when it has seen more of the page.

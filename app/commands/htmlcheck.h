@@ -4,6 +4,8 @@
 #include <QList>
 #include <QString>
 
+#include <atomic>
+
 // One thing HTML Tidy says about a page, where it says it.
 struct Finding
 {
@@ -14,4 +16,5 @@ struct Finding
 
 // HTML Tidy's warnings and errors about a page given as UTF-8, in document order. The
 // tags the program itself inserts count as known; columns count characters, a tab as one.
-QList<Finding> checkHtml(const QByteArray &utf8);
+// Once `cancelled` is set, Tidy sees the page end there and the check ends soon after.
+QList<Finding> checkHtml(const QByteArray &utf8, const std::atomic<bool> *cancelled = nullptr);
