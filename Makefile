@@ -4,11 +4,15 @@
 # make test5: the same build and suite on Qt 5.15 (in build-qt5).
 # make win32: the 32-bit Windows program, build-win32/Quillet and its zip.
 # make test-win32: that build's test suite under Wine.
+# make check-sanitize: the Qt 5.15 suite built with AddressSanitizer and
+# UndefinedBehaviorSanitizer (in build-sanitize); the first finding fails its test.
 BUILD ?= build
 BUILD5 ?= build-qt5
+BUILDSAN ?= build-sanitize
 JOBS ?= 2
 
-.PHONY: all deps build run test bench package clean deps5 build5 test5 win32 test-win32
+.PHONY: all deps build run test bench package clean deps5 build5 test5 win32 test-win32 \
+	check-sanitize
 
 all: build
 
@@ -47,6 +51,13 @@ build5: deps5
 test5: build5
 	cd $(BUILD5) && ctest --output-on-failure -j$(JOBS)
 
+# Without debug information and at -O1: the build costs about what a plain one does.
+check-sanitize: deps5
+	cmake -S . -B $(BUILDSAN) -DQUILLET_QT=5 -DQUILLET_SANITIZE=ON -DCMAKE_BUILD_TYPE=Release \
+		-DCMAKE_CXX_FLAGS_RELEASE="-O1 -DNDEBUG"
+	cmake --build $(BUILDSAN) -j$(JOBS)
+	cd $(BUILDSAN) && ctest --output-on-failure -j$(JOBS)
+
 win32:
 	bash scripts/build-win32.sh
 
@@ -54,4 +65,4 @@ test-win32:
 	bash scripts/build-win32.sh test
 
 clean:
-	rm -rf $(BUILD) $(BUILD5) build-win32
+	rm -rf $(BUILD) $(BUILD5) $(BUILDSAN) build-win32
