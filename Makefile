@@ -6,13 +6,18 @@
 # make test-win32: that build's test suite under Wine.
 # make check-sanitize: the Qt 5.15 suite built with AddressSanitizer and
 # UndefinedBehaviorSanitizer (in build-sanitize); the first finding fails its test.
+# make fuzz: builds the fuzz targets with clang's libFuzzer (in build-fuzz) and runs each
+# for FUZZ_SECONDS.
 BUILD ?= build
 BUILD5 ?= build-qt5
 BUILDSAN ?= build-sanitize
+BUILDFUZZ ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS ?= encoding colouring tagmatch recovery find commandline
 JOBS ?= 2
 
 .PHONY: all deps build run test bench package clean deps5 build5 test5 win32 test-win32 \
-	check-sanitize
+	check-sanitize fuzz
 
 all: build
 
@@ -60,6 +65,13 @@ check-sanitize:
 	cmake --build $(BUILDSAN) -j$(JOBS)
 	cd $(BUILDSAN) && ctest --output-on-failure -j$(JOBS)
 
+fuzz:
+	@sh scripts/install-deps.sh fuzz
+	cmake -S . -B $(BUILDFUZZ) -DQUILLET_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ \
+		-DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O1 -DNDEBUG"
+	cmake --build $(BUILDFUZZ) -j$(JOBS)
+	sh scripts/fuzz.sh $(BUILDFUZZ) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
+
 win32:
 	bash scripts/build-win32.sh
 
@@ -67,4 +79,4 @@ test-win32:
 	bash scripts/build-win32.sh test
 
 clean:
-	rm -rf $(BUILD) $(BUILD5) $(BUILDSAN) build-win32
+	rm -rf $(BUILD) $(BUILD5) $(BUILDSAN) $(BUILDFUZZ) build-win32
