@@ -16,7 +16,14 @@ Editor &fuzzEditor()
         qputenv("QT_LOGGING_RULES", "qt.qpa.*=false");
         return new QApplication(count, arguments);
     }();
-    static Editor *editor = new Editor;
+    // Shown, so that Scintilla wraps and lays out the lines it shows and those about the
+    // caret, as it does for the user.
+    static Editor *editor = [] {
+        auto shown = new Editor;
+        shown->resize(320, 240);
+        shown->show();
+        return shown;
+    }();
     Q_UNUSED(application);
     return *editor;
 }
