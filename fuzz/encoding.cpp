@@ -69,8 +69,13 @@ QString withReferencesRead(const QString &text)
         const uint code = text.mid(i + 2, end - i - 2).toUInt(&isNumber);
         if (text.mid(i, 2) == QLatin1String("&#") && isNumber && end < text.size()
             && text.at(end) == QLatin1Char(';') && code > 0 && code <= 0x10FFFF) {
-            const char32_t character = code;
-            read += QString::fromUcs4(&character, 1);
+            // Not QString::fromUcs4(), which takes a U+FEFF first for a byte order mark.
+            if (QChar::requiresSurrogates(code)) {
+                read += QChar(QChar::highSurrogate(code));
+                read += QChar(QChar::lowSurrogate(code));
+            } else {
+                read += QChar(char16_t(code));
+            }
             i = end;
         } else {
             read += text.at(i);
