@@ -1,9 +1,10 @@
 // Any bytes and caret: the tags found lie within the text, and there is a pair only where
 // a plain matcher finds the same pair. The plain one lists every tag of the text first,
-// then walks the list.
+// then walks the list; which elements have no end tag or hold text is the vocabulary's.
 #include "fuzzing.h"
 
 #include "editor/tagmatch.h"
+#include "editor/vocabulary.h"
 
 #include <QByteArray>
 
@@ -46,7 +47,7 @@ bool startsWith(const std::string &text, std::size_t at, const std::string &pref
 }
 
 // Every tag outside comments ("<!--" to "-->"), directives ("<!", "<?" to ">") and the
-// contents of SCRIPT, STYLE and XMP.
+// contents of the elements that hold text (SCRIPT).
 std::vector<Tag> tagsOf(const std::string &text)
 {
     std::vector<Tag> tags;
@@ -83,7 +84,8 @@ std::vector<Tag> tagsOf(const std::string &text)
         tag.name = upper(text.substr(tag.nameStart, tag.nameEnd - tag.nameStart));
         tags.push_back(tag);
         i = tag.end;
-        if (!tag.closing && (tag.name == "SCRIPT" || tag.name == "STYLE" || tag.name == "XMP")) {
+        const Element *element = Vocabulary::element(QString::fromStdString(tag.name));
+        if (!tag.closing && element && element->rawText) {
             const std::string rest = upper(text.substr(i));
             const std::size_t close = rest.find("</" + tag.name);
             i = close == std::string::npos ? text.size() : i + close;
@@ -94,16 +96,14 @@ std::vector<Tag> tagsOf(const std::string &text)
 
 std::vector<TextRange> plainMatch(const std::string &text, std::size_t caret)
 {
-    static const std::vector<std::string> empty = {
-        "AREA", "BASE", "BASEFONT", "BGSOUND", "BR", "COL", "EMBED", "FRAME", "HR", "IMG",
-        "INPUT", "ISINDEX", "KEYGEN", "LINK", "META", "NEXTID", "PARAM", "SOURCE", "SPACER",
-        "TRACK", "WBR"};
     const std::vector<Tag> tags = tagsOf(text);
     const auto here = std::find_if(tags.begin(), tags.end(), [&](const Tag &tag) {
         return tag.nameStart <= caret && caret <= tag.nameEnd;
     });
-    if (here == tags.end() || here->selfClosed
-        || std::count(empty.begin(), empty.end(), here->name))
+    if (here == tags.end() || here->selfClosed)
+        return {};
+    const Element *element = Vocabulary::element(QString::fromStdString(here->name));
+    if (element && element->empty)
         return {};
     const long step = here->closing ? -1 : 1;
     int depth = 0;
