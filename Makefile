@@ -4,11 +4,20 @@
 # make test5: the same build and suite on Qt 5.15 (in build-qt5).
 # make win32: the 32-bit Windows program, build-win32/Quillet and its zip.
 # make test-win32: that build's test suite under Wine.
+# make check-sanitize: the Qt 5.15 suite built with AddressSanitizer and
+# UndefinedBehaviorSanitizer (in build-sanitize); the first finding fails its test.
+# make fuzz: builds the fuzz targets with clang's libFuzzer (in build-fuzz) and runs each
+# for FUZZ_SECONDS.
 BUILD ?= build
 BUILD5 ?= build-qt5
+BUILDSAN ?= build-sanitize
+BUILDFUZZ ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS ?= encoding colouring tagmatch completion recovery find commandline
 JOBS ?= 2
 
-.PHONY: all deps build run test bench package clean deps5 build5 test5 win32 test-win32
+.PHONY: all deps build run test bench package clean deps5 build5 test5 win32 test-win32 \
+	check-sanitize fuzz
 
 all: build
 
@@ -48,6 +57,22 @@ build5: deps5
 test5: build5
 	cd $(BUILD5) && ctest --output-on-failure -j$(JOBS)
 
+# With clang, whose UndefinedBehaviorSanitizer knows more than GCC's; without debug
+# information and at -O1, so that the build costs about what a plain one does.
+check-sanitize:
+	@sh scripts/install-deps.sh sanitize
+	cmake -S . -B $(BUILDSAN) -DQUILLET_QT=5 -DQUILLET_SANITIZE=ON -DCMAKE_CXX_COMPILER=clang++ \
+		-DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O1 -DNDEBUG"
+	cmake --build $(BUILDSAN) -j$(JOBS)
+	cd $(BUILDSAN) && ctest --output-on-failure -j$(JOBS)
+
+fuzz:
+	@sh scripts/install-deps.sh fuzz
+	cmake -S . -B $(BUILDFUZZ) -DQUILLET_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ \
+		-DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O1 -DNDEBUG"
+	cmake --build $(BUILDFUZZ) -j$(JOBS)
+	sh scripts/fuzz.sh $(BUILDFUZZ) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
+
 win32:
 	bash scripts/build-win32.sh
 
@@ -55,4 +80,4 @@ test-win32:
 	bash scripts/build-win32.sh test
 
 clean:
-	rm -rf $(BUILD) $(BUILD5) build-win32
+	rm -rf $(BUILD) $(BUILD5) $(BUILDSAN) $(BUILDFUZZ) build-win32

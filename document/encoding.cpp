@@ -80,6 +80,39 @@ int decodeUtf8(const unsigned char *p, const unsigned char *end, unsigned int &c
     }
     return length;
 }
+
+// ASCII alone: everything else becomes a reference.
+int asciiByte(unsigned int code)
+{
+    return code < 0x80 ? int(code) : -1;
+}
+
+QByteArray toSingleBytes(const char *data, qsizetype size, int (*byteOf)(unsigned int))
+{
+    QByteArray out;
+    out.reserve(size);
+    const auto *p = reinterpret_cast<const unsigned char *>(data);
+    const auto *end = p + size;
+    while (p < end) {
+        p = copyAscii(out, p, end);
+        if (p == end)
+            break;
+        unsigned int code = 0;
+        const int length = decodeUtf8(p, end, code);
+        if (length == 0) {
+            // Not text the editor makes; kept as it is rather than lost.
+            out += char(*p++);
+            continue;
+        }
+        p += length;
+        const int byte = byteOf(code);
+        if (byte >= 0)
+            out += char(byte);
+        else
+            out += "&#" + QByteArray::number(code) + ';';
+    }
+    return out;
+}
 } // namespace
 
 void Utf8Check::add(const char *data, qsizetype size)
@@ -146,27 +179,13 @@ void appendFromWindows1252(QByteArray &out, const char *data, qsizetype size)
 
 QByteArray toWindows1252(const char *data, qsizetype size)
 {
-    QByteArray out;
-    out.reserve(size);
-    const auto *p = reinterpret_cast<const unsigned char *>(data);
-    const auto *end = p + size;
-    while (p < end) {
-        p = copyAscii(out, p, end);
-        if (p == end)
-            break;
-        unsigned int code = 0;
-        const int length = decodeUtf8(p, end, code);
-        if (length == 0) {
-            // Not text the editor makes; kept as it is rather than lost.
-            out += char(*p++);
-            continue;
-        }
-        p += length;
-        const int byte = windows1252Byte(code);
-        if (byte >= 0)
-            out += char(byte);
-        else
-            out += "&#" + QByteArray::number(code) + ';';
-    }
+    QByteArray out = toSingleBytes(data, size, windows1252Byte);
+    // Bytes that happen to be valid UTF-8 ("Ã©" is C3 A9) would open again as a UTF-8 page
+    // showing other characters ("é"); written as references, the characters beyond ASCII
+    // open again as themselves.
+    Utf8Check check;
+    check.add(out.constData(), out.size());
+    if (check.isValid() && !check.isAscii())
+        return toSingleBytes(data, size, asciiByte);
     return out;
 }

@@ -28,5 +28,6 @@ private:
 // U+009D), so toWindows1252() gives back the bytes it was given.
 void appendFromWindows1252(QByteArray &out, const char *data, qsizetype size);
 // UTF-8 as Windows-1252; a character Windows-1252 has no byte for is written as a decimal
-// character reference ("&#20013;"), so a browser still shows it.
+// character reference ("&#20013;"), so a browser still shows it. Bytes that would open
+// again as UTF-8 have every character beyond ASCII written so.
 QByteArray toWindows1252(const char *data, qsizetype size);

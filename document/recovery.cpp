@@ -9,9 +9,11 @@
 #include <QLockFile>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QtEndian>
 
 #include <algorithm>
 #include <functional>
+#include <limits>
 #include <optional>
 #include <utility>
 
@@ -44,6 +46,53 @@ QStringList slotsIn(const QDir &folder)
     return names;
 }
 
+// The length QDataStream writes before a string or a byte array, when the device holds that
+// many bytes after it; all ones stand for a null one, read as empty.
+std::optional<quint32> blockLength(QDataStream &in)
+{
+    constexpr quint32 null = 0xffffffff;
+    quint32 length = 0;
+    in >> length;
+    if (in.status() != QDataStream::Ok)
+        return std::nullopt;
+    if (length == null)
+        return 0;
+    if (length > quint32(std::numeric_limits<int>::max())
+        || qint64(length) > in.device()->bytesAvailable()) {
+        in.setStatus(QDataStream::ReadCorruptData);
+        return std::nullopt;
+    }
+    return length;
+}
+
+// QDataStream's own reading takes the memory of a long string or byte array a piece at a
+// time, doubling it as it grows, and a megabyte on the word of a damaged length; these take
+// it at once, and never more than the file holds.
+void readBytes(QDataStream &in, QByteArray &bytes)
+{
+    const std::optional<quint32> length = blockLength(in);
+    if (!length)
+        return;
+    bytes = QByteArray(int(*length), Qt::Uninitialized);
+    if (in.readRawData(bytes.data(), int(*length)) != int(*length))
+        in.setStatus(QDataStream::ReadPastEnd);
+}
+
+void readString(QDataStream &in, QString &string)
+{
+    const std::optional<quint32> length = blockLength(in);
+    if (!length)
+        return;
+    if (*length % 2 != 0) {
+        in.setStatus(QDataStream::ReadCorruptData);
+        return;
+    }
+    string = QString(int(*length / 2), Qt::Uninitialized);
+    if (in.readRawData(reinterpret_cast<char *>(string.data()), int(*length)) != int(*length))
+        in.setStatus(QDataStream::ReadPastEnd);
+    qFromBigEndian<quint16>(string.data(), string.size(), string.data());
+}
+
 // What a program killed while writing leaves: QSaveFile's unfinished copies.
 void removeUnfinished(const QString &slot)
 {
@@ -73,8 +122,11 @@ std::optional<RecoveryRecord> readRecord(QIODevice &device)
     if (fileMagic != magic || version != formatVersion)
         return std::nullopt;
     RecoveryRecord record;
-    in >> record.fileName >> record.untitled >> record.stamp.size >> record.stamp.modified
-        >> record.stamp.digest >> record.encoding >> record.contents;
+    readString(in, record.fileName);
+    in >> record.untitled >> record.stamp.size >> record.stamp.modified;
+    readBytes(in, record.stamp.digest);
+    in >> record.encoding;
+    readBytes(in, record.contents);
     const bool known = record.encoding == qint32(Encoding::Utf8)
                        || record.encoding == qint32(Encoding::Windows1252);
     if (in.status() != QDataStream::Ok || !known)

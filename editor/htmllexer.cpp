@@ -90,7 +90,7 @@ void HtmlLexer::styleText(int start, int end)
     area->SendScintilla(QsciScintilla::SCI_STARTSTYLING, start);
     for (int from = start; from < end; from += pieceSize) {
         const int size = std::min(pieceSize, end - from);
-        const int ahead = int(std::min<long>(4, length - from - size));
+        const int ahead = int(std::min<long>(HtmlStyler::lookAhead, length - from - size));
         // A pointer into the text that leaves the editor's gap where it is, so that
         // colouring after a keystroke moves no text.
         const auto bytes = reinterpret_cast<const char *>(area->SendScintilla(

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace {
 // What ends a run of text as the editor measures it.
@@ -45,9 +46,6 @@ HtmlStyler::HtmlStyler(char lineEndStyle)
 
 void HtmlStyler::style(const char *bytes, int size, int ahead, char *styles)
 {
-    // The editor keeps runs shorter than this in its cache of measured runs; a longer run
-    // of text is split into words, which repeat where sentences do not.
-    constexpr int longRun = 30;
     State state = m_state;
     const int known = size + ahead;
     int runEnd = 0; // the end of the run of text the byte is in
@@ -62,12 +60,15 @@ void HtmlStyler::style(const char *bytes, int size, int ahead, char *styles)
                 runEnd = i;
                 while (runEnd < known && !endsText(bytes[runEnd]))
                     ++runEnd;
-                wordByWord = runEnd - i >= longRun;
-                // Each run of text after a tag alternates from its own start, so that
-                // colouring can start again at any tag and give the same styles.
-                if (i > 0) {
-                    m_alternate = false;
+                // A run is long or short as a whole, judged where it starts; the words of a
+                // long one alternate from its first on, wherever colouring starts.
+                const Run goesOn = std::exchange(m_run, Run::None);
+                if (goesOn != Run::None) {
+                    wordByWord = goesOn == Run::Long;
+                } else {
+                    wordByWord = runEnd - i >= longRun;
                     m_afterSpace = false;
+                    m_alternate = false;
                 }
                 if (runEnd > i && !wordByWord) {
                     const int stop = std::min(runEnd, size);
@@ -88,11 +89,10 @@ void HtmlStyler::style(const char *bytes, int size, int ahead, char *styles)
                 const char next = bytes[i + 1];
                 if (next == '!' && i + 3 < known && bytes[i + 2] == '-' && bytes[i + 3] == '-') {
                     state = State::Comment;
+                    style = Comment;
+                    m_opener = 3;
                     m_dashes = 0;
-                    const int stop = std::min(size, i + 4);
-                    std::memset(styles + i, Comment, stop - i);
-                    i = stop;
-                    continue;
+                    break;
                 }
                 if (isLetter(next) || next == '/' || next == '!' || next == '?') {
                     state = State::TagName;
@@ -178,6 +178,10 @@ void HtmlStyler::style(const char *bytes, int size, int ahead, char *styles)
             break;
         case State::Comment:
             style = Comment;
+            if (m_opener > 0) {
+                --m_opener; // the opener's dashes close nothing
+                break;
+            }
             if (c == '>' && m_dashes >= 2)
                 state = State::Text;
             m_dashes = c == '-' ? m_dashes + 1 : 0;
@@ -186,4 +190,6 @@ void HtmlStyler::style(const char *bytes, int size, int ahead, char *styles)
         styles[i++] = style;
     }
     m_state = state;
+    if (state == State::Text && runEnd > size)
+        m_run = wordByWord ? Run::Long : Run::Short;
 }

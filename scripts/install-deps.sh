@@ -2,18 +2,22 @@
 # Installs the Debian packages that building and testing Quillet need, when missing, and
 # makes Debian's source packages reachable for apt-get source, which brings the editor
 # component's source (QScintilla) into the build.
-#   install-deps.sh [qt6|qt5|win32|sources]    qt6 (the default): the Linux build on Qt 6;
-#   qt5: the Linux build on Qt 5.15; win32: the 32-bit Windows cross build and Wine;
-#   sources: only the source packages.
+#   install-deps.sh [qt6|qt5|sanitize|fuzz|win32|sources]    qt6 (the default): the Linux
+#   build on Qt 6; qt5: the Linux build on Qt 5.15; sanitize: that build with clang and its
+#   sanitizers; fuzz: the fuzz targets, on Qt 6 with clang and its libFuzzer; win32: the
+#   32-bit Windows cross build and Wine; sources: only the source packages.
 set -e
 common="cmake make patch pkg-config fonts-dejavu-core"
 linux="g++ libtidy-dev libgl-dev desktop-file-utils"
+clang="clang libclang-rt-14-dev" # with the sanitizers' and libFuzzer's runtimes, a package apart
 case "${1:-qt6}" in
 qt6) packages="$common $linux qt6-base-dev" ;;
 qt5) packages="$common $linux qtbase5-dev" ;;
+sanitize) packages="$common $linux qtbase5-dev $clang" ;;
+fuzz) packages="$common $linux qt6-base-dev $clang" ;;
 win32) packages="$common g++-mingw-w64-i686 xz-utils zip icoutils librsvg2-bin nsis wine wine32:i386 xvfb xdotool" ;;
 sources) packages="" ;;
-*) echo "usage: $0 [qt6|qt5|win32|sources]" >&2; exit 2 ;;
+*) echo "usage: $0 [qt6|qt5|sanitize|fuzz|win32|sources]" >&2; exit 2 ;;
 esac
 missing=""
 for p in $packages; do

@@ -1,6 +1,10 @@
 #include "support/program.h"
 
+#include "editor/htmlstyler.h"
+
 #include <Qsci/qsciscintilla.h>
+
+#include <algorithm>
 
 // The colouring of the page in the editor: which part of the HTML each byte is shown as.
 namespace {
@@ -15,6 +19,19 @@ QString shownAs(QsciScintilla &area)
         shown += QLatin1Char(letters[area.SendScintilla(QsciScintilla::SCI_GETSTYLEAT, i)]);
     return shown;
 }
+
+// The styles of text coloured from `from` on, a line's start, in two pieces cut at `cut`;
+// the styles before `from` are those of before.
+QByteArray styled(const QByteArray &text, const QByteArray &before, int from, int cut)
+{
+    QByteArray styles = before.left(from);
+    styles.resize(text.size());
+    HtmlStyler styler(from > 0 ? before.at(from - 1) : char(HtmlStyler::Text));
+    styler.style(text.constData() + from, cut - from,
+                 std::min(HtmlStyler::lookAhead, int(text.size()) - cut), styles.data() + from);
+    styler.style(text.constData() + cut, int(text.size()) - cut, 0, styles.data() + cut);
+    return styles;
+}
 } // namespace
 
 class TestColours : public QObject
@@ -25,6 +42,8 @@ private slots:
     void initTestCase() { initResources(); }
     void page_data();
     void page();
+    void sameInAnyPieces_data();
+    void sameInAnyPieces();
 };
 
 void TestColours::page_data()
@@ -68,6 +87,31 @@ void TestColours::page()
                            area.SendScintilla(QsciScintilla::SCI_POSITIONFROMLINE, line + 1));
     }
     QCOMPARE(shownAs(area), shown);
+}
+
+// The editor colours from the start of a line on, in pieces; the words of a long run of text
+// alternate between two styles that look alike, which must not change as the pieces do.
+void TestColours::sameInAnyPieces_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::newRow("long runs on two lines")
+        << QByteArray("<P>one two three four five sixty</P>\nseven eight nine ten eleven twelve");
+    QTest::newRow("a long run") << QByteArray("<B>a run long enough to be measured word by word");
+    QTest::newRow("comment openers") << QByteArray("<!-->x-->y<!---->z");
+}
+
+void TestColours::sameInAnyPieces()
+{
+    QFETCH(QByteArray, text);
+    const QByteArray atOnce = styled(text, {}, 0, text.size());
+    for (int from = 0; from < text.size(); ++from) {
+        if (from > 0 && text.at(from - 1) != '\n')
+            continue;
+        for (int cut = from; cut <= text.size(); ++cut) {
+            QVERIFY2(styled(text, atOnce, from, cut) == atOnce,
+                     qPrintable(QStringLiteral("from %1, cut at %2").arg(from).arg(cut)));
+        }
+    }
 }
 
 QTEST_MAIN(TestColours)

@@ -73,6 +73,9 @@ void TestWrap::lineTakesTheRowsItIsDrawnIn_data()
     QTest::newRow("tabs") << QByteArray("\tab") << 0.9 << true;
     QTest::newRow("two-byte characters") << QByteArray("\xc3\xa9") << 0.9 << false;
     QTest::newRow("two-byte characters over the edge") << QByteArray("\xc3\xa9") << 1.1 << true;
+    // Measured word by word, each word starting with a byte above 0x7F.
+    QTest::newRow("words of two-byte characters") << QByteArray("\xc3\xa9t\xc3\xa9 ") << 1.5
+                                                  << true;
     QTest::newRow("C1 controls, shown as blobs") << QByteArray("a\xc2\x85") << 0.8 << true;
     QTest::newRow("control characters") << QByteArray("a\x01") << 0.8 << true;
     QTest::newRow("three-byte characters") << QByteArray("\xe2\x82\xac") << 1.05 << true;

@@ -3,7 +3,8 @@
 #include <QTest>
 
 // The UTF-8 check says the same however the bytes are cut into pieces, as a file read a
-// megabyte at a time cuts them anywhere.
+// megabyte at a time cuts them anywhere; text saved as Windows-1252 opens again as the same
+// characters.
 class TestEncoding : public QObject
 {
     Q_OBJECT
@@ -11,6 +12,8 @@ class TestEncoding : public QObject
 private slots:
     void checkIsTheSameInAnyPieces_data();
     void checkIsTheSameInAnyPieces();
+    void savedAsWindows1252_data();
+    void savedAsWindows1252();
 };
 
 void TestEncoding::checkIsTheSameInAnyPieces_data()
@@ -38,6 +41,27 @@ void TestEncoding::checkIsTheSameInAnyPieces()
         check.add(bytes.constData() + cut, bytes.size() - cut);
         QVERIFY2(check.isValid() == valid, qPrintable(QStringLiteral("cut at %1").arg(cut)));
     }
+}
+
+void TestEncoding::savedAsWindows1252_data()
+{
+    QTest::addColumn<QByteArray>("text"); // as the editor holds it
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("Windows-1252 characters") << QByteArray("caf\xc3\xa9 \xe2\x82\xac")
+                                             << QByteArray("caf\xe9 \x80");
+    QTest::newRow("beyond Windows-1252") << QByteArray("\xe4\xb8\xad") << QByteArray("&#20013;");
+    // C3 A9 would open again as the UTF-8 of a single character.
+    QTest::newRow("bytes that read as UTF-8") << QByteArray("\xc3\x83\xc2\xa9 \xe4\xb8\xad")
+                                              << QByteArray("&#195;&#169; &#20013;");
+    QTest::newRow("bytes that do not") << QByteArray("\xc3\x83\xc2\xa9 caf\xc3\xa9")
+                                       << QByteArray("\xc3\xa9 caf\xe9");
+}
+
+void TestEncoding::savedAsWindows1252()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QByteArray, bytes);
+    QCOMPARE(toWindows1252(text.constData(), text.size()), bytes);
 }
 
 QTEST_GUILESS_MAIN(TestEncoding)

@@ -4,6 +4,8 @@
 #include <QBuffer>
 #include <QTest>
 
+#include <algorithm>
+
 // A recovery file gives back the record written into it, and anything else is refused.
 Q_DECLARE_METATYPE(RecoveryRecord)
 
@@ -22,6 +24,22 @@ std::optional<RecoveryRecord> read(QByteArray bytes)
     buffer.open(QIODevice::ReadOnly);
     return readRecord(buffer);
 }
+
+// Remembers the most it was asked for at once: a reader that believes a damaged length asks
+// for more than there is, and has taken the memory for it.
+class WatchedBuffer : public QBuffer
+{
+public:
+    using QBuffer::QBuffer;
+    qint64 largestRead = 0;
+
+protected:
+    qint64 readData(char *data, qint64 size) override
+    {
+        largestRead = std::max(largestRead, size);
+        return QBuffer::readData(data, size);
+    }
+};
 
 const RecoveryRecord page{QStringLiteral("/home/me/caf\u00e9.htm"), false,
                           FileStamp{12, 1700000000123, QByteArray("\x01\x02", 2)},
@@ -71,12 +89,20 @@ void TestRecoveryRecord::otherBytesAreRefused_data()
         << written(RecoveryRecord{page.fileName, false, page.stamp, 7, page.contents});
     for (int cut : {4, 8, 20, int(good.size()) - 1})
         QTest::addRow("cut short to %d bytes", cut) << good.left(cut);
+    const QByteArray huge("\x7f\xff\xff\xf0", 4);
+    QTest::newRow("a name longer than the file") << QByteArray(good).replace(8, 4, huge);
+    QTest::newRow("contents longer than the file")
+        << QByteArray(good).replace(good.size() - page.contents.size() - 4, 4, huge);
 }
 
 void TestRecoveryRecord::otherBytesAreRefused()
 {
     QFETCH(QByteArray, bytes);
-    QVERIFY(!read(bytes));
+    WatchedBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    QVERIFY(!readRecord(buffer));
+    QVERIFY2(buffer.largestRead <= std::max(qint64(bytes.size()), qint64(8)),
+             qPrintable(QString::number(buffer.largestRead)));
 }
 
 QTEST_GUILESS_MAIN(TestRecoveryRecord)
