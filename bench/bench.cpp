@@ -29,6 +29,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <deque>
 #include <ctime>
 #include <functional>
 #include <numeric>
@@ -324,7 +325,8 @@ Typing summed(QList<double> costs)
 
 // Work goes on in slices while the program is idle. It is over when the process has stayed
 // under a fifth of a core for `quietFor` milliseconds, as a user watching a processor meter
-// would see it. `tick` is called on every sample.
+// would see it: judged over the last `window` milliseconds, so that a caret's blink, a few
+// milliseconds twice a second, is no work going on. `tick` is called on every sample.
 struct Busy
 {
     double done = 0; // milliseconds until the last busy sample
@@ -333,7 +335,8 @@ struct Busy
     bool worked = false; // whether any sample found work going on
 };
 
-Busy untilQuiet(double quietFor, const std::function<void(const Busy &)> &tick = {})
+Busy untilQuiet(double quietFor, double window,
+               const std::function<void(const Busy &)> &tick = {})
 {
     Busy busy;
     QElapsedTimer wall;
@@ -342,6 +345,9 @@ Busy untilQuiet(double quietFor, const std::function<void(const Busy &)> &tick =
     const double startCpu = cpuMilliseconds();
     double lastCpu = startCpu;
     bool first = true;
+    std::deque<std::pair<double, double>> recent; // (wall, processor) of the window's samples
+    double lastWorking = 0; // the last sample that was busy on its own
+    double cpuThen = startCpu;
     QEventLoop loop;
     QTimer sampler;
     sampler.setInterval(5);
@@ -349,11 +355,20 @@ Busy untilQuiet(double quietFor, const std::function<void(const Busy &)> &tick =
         const double now = ms(wall);
         const double cpu = cpuMilliseconds();
         busy.slowestSlice = std::max(busy.slowestSlice, now - lastTick);
-        const bool working = cpu - lastCpu > (now - lastTick) / 5;
+        const bool slice = cpu - lastCpu > (now - lastTick) / 5;
         // A key handled within the first sample still counts.
+        if (first || slice) {
+            lastWorking = now;
+            cpuThen = cpu;
+        }
+        recent.emplace_back(now, cpu);
+        while (recent.size() > 1 && now - recent[1].first >= window)
+            recent.pop_front();
+        const double span = now - recent.front().first;
+        const bool working = span > 0 ? cpu - recent.front().second > span / 5 : slice;
         if (first || working) {
-            busy.done = now;
-            busy.processor = cpu - startCpu;
+            busy.done = std::max(busy.done, lastWorking);
+            busy.processor = std::max(busy.processor, cpuThen - startCpu);
             busy.worked = busy.worked || working;
         } else if (now - busy.done > quietFor) {
             loop.quit();
@@ -376,7 +391,7 @@ double keyProcessor(QWidget *target, Qt::Key key, const QString &text = {})
     QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier, text));
     QCoreApplication::postEvent(target,
                                 new QKeyEvent(QEvent::KeyRelease, key, Qt::NoModifier, text));
-    return untilQuiet(100).processor;
+    return untilQuiet(100, 0).processor;
 }
 
 struct KeyCosts
@@ -414,7 +429,7 @@ struct Layout
 Layout watchLayout(QAbstractScrollArea *area, const std::function<void()> &moveToMiddle)
 {
     Layout layout;
-    layout.busy = untilQuiet(500, [&](const Busy &busy) {
+    layout.busy = untilQuiet(500, 100, [&](const Busy &busy) {
         // Probed once, on the first sample that finds work going on.
         if (layout.probed || !busy.worked)
             return;
