@@ -70,6 +70,8 @@ void check1::check()
             },
             Qt::QueuedConnection);
     });
+    // A child, so that a check still running when the window goes is waited for and freed.
+    thread->setParent(this);
     m_threads.push_back(thread);
     connect(thread, &QThread::finished, this, [this, thread] {
         m_threads.erase(std::find(m_threads.begin(), m_threads.end(), thread));
