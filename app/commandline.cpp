@@ -3,6 +3,7 @@
 #include "appinfo.h"
 
 #include <QCommandLineParser>
+#include <QDir>
 #include <QFileInfo>
 
 namespace {
@@ -47,5 +48,6 @@ CommandLine readCommandLine(const QStringList &arguments)
                                        .arg(files.size()));
     if (files.isEmpty())
         return {};
-    return {QFileInfo(files.first()).absoluteFilePath(), {}, 0};
+    // With the system's separators, as the file dialogs give a path.
+    return {QDir::toNativeSeparators(QFileInfo(files.first()).absoluteFilePath()), {}, 0};
 }
