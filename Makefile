@@ -2,8 +2,10 @@
 # make test: install what is missing, build, run the whole test suite.
 # make package: install what is missing, build, pack build/quillet_*.deb.
 # make test5: the same build and suite on Qt 5.15 (in build-qt5).
-# make win32: the 32-bit Windows program, build-win32/Quillet and its zip.
-# make test-win32: that build's test suite under Wine.
+# make win32, make win64: the Windows program for 32-bit or 64-bit Windows, in build-win32 or
+# build-win64: the folder Quillet, its zip and the setup program.
+# make test-win32, make test-win64: the same, then its test suite and the setup program's
+# tests under Wine (the 32-bit ones where the machine can run them).
 # make check-sanitize: the Qt 5.15 suite built with AddressSanitizer and
 # UndefinedBehaviorSanitizer (in build-sanitize); the first finding fails its test.
 # make fuzz: builds the fuzz targets with clang's libFuzzer (in build-fuzz) and runs each
@@ -17,7 +19,7 @@ FUZZ_TARGETS ?= encoding colouring tagmatch completion recovery find commandline
 JOBS ?= 2
 
 .PHONY: all deps build run test bench package clean deps5 build5 test5 win32 test-win32 \
-	check-sanitize fuzz
+	win64 test-win64 check-sanitize fuzz
 
 all: build
 
@@ -74,10 +76,16 @@ fuzz:
 	sh scripts/fuzz.sh $(BUILDFUZZ) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
 
 win32:
-	bash scripts/build-win32.sh
+	bash scripts/build-windows.sh 32
 
 test-win32:
-	bash scripts/build-win32.sh test
+	bash scripts/build-windows.sh 32 test
+
+win64:
+	bash scripts/build-windows.sh 64
+
+test-win64:
+	bash scripts/build-windows.sh 64 test
 
 clean:
-	rm -rf $(BUILD) $(BUILD5) $(BUILDSAN) $(BUILDFUZZ) build-win32
+	rm -rf $(BUILD) $(BUILD5) $(BUILDSAN) $(BUILDFUZZ) build-win32 build-win64

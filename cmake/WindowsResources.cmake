@@ -26,7 +26,17 @@ add_custom_command(OUTPUT ${QUILLET_ICON}
     VERBATIM)
 file(MAKE_DIRECTORY ${windows_dir})
 
-set(QUILLET_MANIFEST ${PROJECT_SOURCE_DIR}/packaging/windows/quillet.manifest)
+# The manifest names the processor the program is built for; Windows refuses to start a
+# program whose manifest names another.
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    set(QUILLET_WINDOWS_WIDTH 64)
+    set(QUILLET_MANIFEST_ARCH amd64)
+else()
+    set(QUILLET_WINDOWS_WIDTH 32)
+    set(QUILLET_MANIFEST_ARCH x86)
+endif()
+set(QUILLET_MANIFEST ${windows_dir}/quillet.manifest)
+configure_file(packaging/windows/quillet.manifest.in ${QUILLET_MANIFEST} @ONLY)
 configure_file(packaging/windows/quillet.rc.in ${windows_dir}/quillet.rc @ONLY)
 set_source_files_properties(${windows_dir}/quillet.rc PROPERTIES
     OBJECT_DEPENDS "${QUILLET_ICON};${QUILLET_MANIFEST}")
@@ -39,4 +49,5 @@ file(CONFIGURE OUTPUT ${windows_dir}/product.nsh CONTENT [[
 !define COMPANY "@QUILLET_COMPANY@"
 !define COPYRIGHT "@QUILLET_COPYRIGHT@"
 !define ICON "@QUILLET_ICON@"
+!define WIDTH @QUILLET_WINDOWS_WIDTH@
 ]] @ONLY)

@@ -2,22 +2,29 @@
 # Installs the Debian packages that building and testing Quillet need, when missing, and
 # makes Debian's source packages reachable for apt-get source, which brings the editor
 # component's source (QScintilla) into the build.
-#   install-deps.sh [qt6|qt5|sanitize|fuzz|win32|sources]    qt6 (the default): the Linux
-#   build on Qt 6; qt5: the Linux build on Qt 5.15; sanitize: that build with clang and its
-#   sanitizers; fuzz: the fuzz targets, on Qt 6 with clang and its libFuzzer; win32: the
-#   32-bit Windows cross build and Wine; sources: only the source packages.
+#   install-deps.sh [qt6|qt5|sanitize|fuzz|win32|win64|wine32|wine64|sources]
+#   qt6 (the default): the Linux build on Qt 6; qt5: the Linux build on Qt 5.15; sanitize:
+#   that build with clang and its sanitizers; fuzz: the fuzz targets, on Qt 6 with clang and
+#   its libFuzzer; win32, win64: the 32-bit or 64-bit Windows cross build and its setup
+#   program; wine32, wine64: Wine of that width, with Xvfb and xdotool, for the Windows
+#   tests; sources: only the source packages.
 set -e
 common="cmake make patch pkg-config fonts-dejavu-core"
 linux="g++ libtidy-dev libgl-dev desktop-file-utils"
 clang="clang libclang-rt-14-dev" # with the sanitizers' and libFuzzer's runtimes, a package apart
+windows="$common xz-utils zip icoutils librsvg2-bin nsis"
+wine="wine xvfb xdotool"
 case "${1:-qt6}" in
 qt6) packages="$common $linux qt6-base-dev" ;;
 qt5) packages="$common $linux qtbase5-dev" ;;
 sanitize) packages="$common $linux qtbase5-dev $clang" ;;
 fuzz) packages="$common $linux qt6-base-dev $clang" ;;
-win32) packages="$common g++-mingw-w64-i686 xz-utils zip icoutils librsvg2-bin nsis wine wine32:i386 xvfb xdotool" ;;
+win32) packages="$windows g++-mingw-w64-i686" ;;
+win64) packages="$windows g++-mingw-w64-x86-64" ;;
+wine32) packages="$wine wine32:i386" ;;
+wine64) packages="$wine wine64" ;;
 sources) packages="" ;;
-*) echo "usage: $0 [qt6|qt5|sanitize|fuzz|win32|sources]" >&2; exit 2 ;;
+*) echo "usage: $0 [qt6|qt5|sanitize|fuzz|win32|win64|wine32|wine64|sources]" >&2; exit 2 ;;
 esac
 missing=""
 for p in $packages; do
@@ -41,12 +48,22 @@ if [ -z "$sources_known" ] && ! grep -rqs '^Types:.*deb-src' /etc/apt/sources.li
             | $sudo tee /etc/apt/sources.list.d/debian-src.list >/dev/null
     fi
 fi
-# Wine's 32-bit half comes from the i386 architecture.
+# Wine's 32-bit half comes from the i386 architecture, which goes again when it cannot be
+# installed, so that it does not trouble later installs.
+added_i386=""
 case "$missing" in
-*:i386*) dpkg --print-foreign-architectures | grep -qx i386 || $sudo dpkg --add-architecture i386 ;;
+*:i386*)
+    if ! dpkg --print-foreign-architectures | grep -qx i386; then
+        $sudo dpkg --add-architecture i386
+        added_i386=yes
+    fi ;;
 esac
 # A mirror caught mid-sync fails one list now and then; the others still serve.
 $sudo apt-get update -qq || echo "apt-get update failed in part; going on with the lists it has"
 [ -z "$missing" ] && exit 0
 echo "Installing:$missing"
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends $missing
+if ! DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends $missing
+then
+    [ -z "$added_i386" ] || $sudo dpkg --remove-architecture i386
+    exit 1
+fi

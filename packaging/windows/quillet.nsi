@@ -1,10 +1,24 @@
-; The setup program of Quillet for Windows, built by scripts/build-win32.sh:
+; The setup program of Quillet for Windows, built by scripts/build-windows.sh:
 ;   makensis -DBUILD=<build folder> quillet.nsi
 ; BUILD holds Quillet (the program's folder as the zip has it), windows/product.nsh
-; (version, company, icon, from CMake), windows/uninstall.nsh (the uninstaller's list of
-; that folder's files) and windows/license.txt.
-Unicode true
+; (version, company, icon and the width, 32 or 64, from CMake), windows/uninstall.nsh (the
+; uninstaller's list of that folder's files) and windows/license.txt.
 !include "${BUILD}\windows\product.nsh"
+; The setup program of the 64-bit build is a 64-bit program itself: it runs where only
+; 64-bit Windows programs do, and writes the registry's 64-bit view as the program reads it.
+!if ${WIDTH} == 64
+    Target amd64-unicode
+    !define SUFFIX "-x64"
+    !define ARCH " (x64)"
+    !define VIEW 64
+    !define OTHER_VIEW 32
+!else
+    Target x86-unicode
+    !define SUFFIX ""
+    !define ARCH ""
+    !define VIEW 32
+    !define OTHER_VIEW 64
+!endif
 !include MUI2.nsh
 
 !define PRODUCT "Quillet ${VERSION}"
@@ -17,7 +31,7 @@ Unicode true
 !define PREVIEW_FOLDER "${HOME}\temp"
 
 Name "${PRODUCT}"
-OutFile "${BUILD}\quillet-${VERSION}-setup.exe"
+OutFile "${BUILD}\quillet-${VERSION}${SUFFIX}-setup.exe"
 ; A former install's folder wins over the program's own.
 InstallDir "${HOME}"
 InstallDirRegKey HKLM "${UNINSTALL_KEY}" "InstallLocation"
@@ -31,7 +45,7 @@ BrandingText "${PRODUCT}"
 VIProductVersion "${VERSION_DOTS}"
 VIFileVersion "${VERSION_DOTS}"
 VIAddVersionKey ProductName "Quillet"
-VIAddVersionKey FileDescription "${PRODUCT} Setup"
+VIAddVersionKey FileDescription "${PRODUCT}${ARCH} Setup"
 VIAddVersionKey FileVersion "${VERSION_DOTS}"
 VIAddVersionKey ProductVersion "${VERSION_DOTS}"
 VIAddVersionKey CompanyName "${COMPANY}"
@@ -97,12 +111,25 @@ FunctionEnd
     System::Call 'shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)'
 !macroend
 
+; The folder of an installed copy of either width in $1, empty when there is none: both
+; install into the program's own folder, so one replaces the other.
+Function FindInstalled
+    ReadRegStr $1 HKLM "${UNINSTALL_KEY}" "InstallLocation"
+    StrCmp $1 "" 0 found
+    SetRegView ${OTHER_VIEW}
+    ReadRegStr $1 HKLM "${UNINSTALL_KEY}" "InstallLocation"
+    SetRegView ${VIEW}
+    found:
+FunctionEnd
+
 Function .onInit
     SetShellVarContext all
+    SetRegView ${VIEW}
 FunctionEnd
 
 Function un.onInit
     SetShellVarContext all
+    SetRegView ${VIEW}
 FunctionEnd
 
 Section "${PRODUCT}" SecProgram
@@ -111,7 +138,7 @@ Section "${PRODUCT}" SecProgram
     Call WaitForQuillet
     ; An older copy goes first, by its own uninstaller, so no file of it stays behind;
     ; run in place (_?=) so that this waits for it.
-    ReadRegStr $1 HKLM "${UNINSTALL_KEY}" "InstallLocation"
+    Call FindInstalled
     StrCmp $1 "" fresh
     Push $1
     Call WaitForQuillet
@@ -138,7 +165,7 @@ Section "${PRODUCT}" SecProgram
         '"$INSTDIR\quillet.exe" "%1"'
     !insertmacro FOR_EACH_PAGE_TYPE ADD_OPEN_WITH
 
-    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}${ARCH}"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "${COMPANY}"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\quillet.exe,0"

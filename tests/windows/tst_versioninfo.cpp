@@ -159,6 +159,9 @@ void TestVersionInfo::manifestAsksNoElevationAndIsDpiAware()
     QVERIFY(manifest.contains("<requestedExecutionLevel level=\"asInvoker\""));
     QVERIFY(manifest.contains(">true/pm</dpiAware>"));
     QVERIFY(manifest.contains(">PerMonitor</dpiAwareness>"));
+    // Windows starts a program only where its manifest names the processor it is built for.
+    QVERIFY(manifest.contains(sizeof(void *) == 8 ? "processorArchitecture=\"amd64\""
+                                                  : "processorArchitecture=\"x86\""));
     // Windows 10 and 11, whose own behaviour a program declaring it gets.
     QVERIFY(manifest.contains("<supportedOS Id=\"{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}\"/>"));
 }
