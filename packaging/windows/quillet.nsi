@@ -25,10 +25,14 @@
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT}"
 !define PROGID "Quillet.Document"
 !define STARTMENU "$SMPROGRAMS\${PRODUCT}"
-; The program's own folder, where it writes its browser preview (temp\toview.htm) wherever
-; it is installed.
+; The program's own folder, wherever it is installed. Earlier versions wrote the browser
+; preview into its temp folder; the preview is now each user's own.
 !define HOME "C:\QUILLET"
-!define PREVIEW_FOLDER "${HOME}\temp"
+!define OLD_PREVIEW_FOLDER "${HOME}\temp"
+; Administrators and the system change the program's folder, users read and run it, and
+; nothing comes from the folder above: in the root of a drive every user may write, and
+; could replace quillet.exe or a DLL to run as the next person who starts it.
+!define FOLDER_RIGHTS "D:PAI(A;OICI;FA;;;BA)(A;OICI;FA;;;SY)(A;OICI;0x1200a9;;;BU)"
 
 Name "${PRODUCT}"
 OutFile "${BUILD}\quillet-${VERSION}${SUFFIX}-setup.exe"
@@ -122,6 +126,22 @@ Function FindInstalled
     found:
 FunctionEnd
 
+; Gives the folder on top of the stack FOLDER_RIGHTS, its files and folders too, or aborts.
+Function ProtectFolder
+    Exch $R0
+    System::Call 'advapi32::ConvertStringSecurityDescriptorToSecurityDescriptorW(w "${FOLDER_RIGHTS}", i 1, *p .r0, p 0) i .r1'
+    StrCmp $1 0 failed
+    System::Call 'advapi32::GetSecurityDescriptorDacl(p r0, *i .r2, *p .r3, *i .r4)'
+    ; SE_FILE_OBJECT; DACL_SECURITY_INFORMATION | PROTECTED_DACL_SECURITY_INFORMATION
+    System::Call 'advapi32::SetNamedSecurityInfoW(w R0, i 1, i 0x80000004, p 0, p 0, p r3, p 0) i .r1'
+    System::Call 'kernel32::LocalFree(p r0)'
+    StrCmp $1 0 done
+    failed:
+    Abort "The rights of $R0 could not be set."
+    done:
+    Pop $R0
+FunctionEnd
+
 Function .onInit
     SetShellVarContext all
     SetRegView ${VIEW}
@@ -151,8 +171,10 @@ Section "${PRODUCT}" SecProgram
     fresh:
 
     SetOutPath "$INSTDIR"
+    ; Before any file goes in, so that each takes the folder's rights.
+    Push $INSTDIR
+    Call ProtectFolder
     File /r "${BUILD}\Quillet\*.*"
-    CreateDirectory "${PREVIEW_FOLDER}"
     WriteUninstaller "$INSTDIR\uninstall.exe"
 
     CreateDirectory "${STARTMENU}"
@@ -189,7 +211,7 @@ Section "Uninstall"
     ; The program's own files only: pages the user keeps in this folder stay.
     !include "${BUILD}\windows\uninstall.nsh"
     Delete "$INSTDIR\uninstall.exe"
-    RMDir /r "${PREVIEW_FOLDER}"
+    RMDir /r "${OLD_PREVIEW_FOLDER}"
     RMDir "$INSTDIR"
     RMDir "${HOME}"
 

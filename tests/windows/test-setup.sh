@@ -97,11 +97,22 @@ wine reg add 'HKLM\Software\Classes\.htm' /ve /d htmlfile /f >/dev/null
 file_types >"$work/file-types-before"
 
 echo "# A silent install into the program's own folder"
-check "the setup program ends well" wine "$setup" /S
+# Wine keeps no rights on its files, so the rights the setup program asks for are read from
+# Wine's trace of the calls that set them.
+check "the setup program ends well" \
+    env WINEDEBUG=trace+security,trace+advapi wine "$setup" /S 2>"$work/install-trace"
 check "C:\\QUILLET holds the program, its DLLs and plugins and the uninstaller" \
-    same "$(files "$c/QUILLET" | grep -v '^./temp')" "$(installed_files)"
+    same "$(files "$c/QUILLET")" "$(installed_files)"
 check "the files are the build's" same_program "$c/QUILLET"
-check "the preview folder C:\\QUILLET\\temp is there" test -d "$c/QUILLET/temp"
+# Administrators and the system: full control; users: read and run; for the folder, its
+# folders and files; nothing inherited from above.
+rights='D:PAI(A;OICI;FA;;;BA)(A;OICI;FA;;;SY)(A;OICI;0x1200a9;;;BU)'
+check "the setup program asks for the folder's rights" \
+    grep -qF "ConvertStringSecurityDescriptorToSecurityDescriptorW L\"$rights\"" \
+    "$work/install-trace"
+# 1: a file; -2147483644: DACL_SECURITY_INFORMATION | PROTECTED_DACL_SECURITY_INFORMATION.
+check "and sets them on C:\\QUILLET, protected from the rights of C:\\" \
+    grep -qF 'SetNamedSecurityInfoW L"C:\\QUILLET" 1 -2147483644' "$work/install-trace"
 entry=$(key "$uninstall_key")
 check "uninstall entry: DisplayName" same "$(value "$entry" DisplayName)" "$display_name"
 if [ "$width" = 64 ]; then
@@ -206,9 +217,10 @@ check "the program is in C:\\Editors\\Quillet" same_program "$c/Editors/Quillet"
 check "the ProgID's command names that folder" same \
     "$(value "$(key "$progid_key\\shell\\open\\command")" '(Default)')" \
     '"C:\Editors\Quillet\quillet.exe" "%1"'
-check "the preview folder is the program's own, C:\\QUILLET\\temp" \
-    same "$(files "$c/QUILLET")" ./temp
+check "nothing is made in C:\\QUILLET" test ! -e "$c/QUILLET"
 echo '<P>mine</P>' >"$c/Editors/Quillet/mine.htm"
+# The preview folder of an earlier version.
+mkdir -p "$c/QUILLET/temp"
 echo '<P>preview</P>' >"$c/QUILLET/temp/toview.htm"
 mkdir -p "$appdata/Quillet"
 echo recovery >"$appdata/Quillet/kept"
