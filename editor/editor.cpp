@@ -2,6 +2,7 @@
 
 #include "completion.h"
 #include "documentloader.h"
+#include "escapeplaces.h"
 #include "htmllexer.h"
 #include "qtcompat.h"
 #include "textarea.h"
@@ -220,17 +221,22 @@ void Editor::deleteForward()
     noticeSelection();
 }
 
-QByteArray Editor::bytes() const
+QByteArray Editor::bytes(const QString &fileName) const
 {
-    if (m_encoding == Encoding::Windows1252)
-        return toWindows1252(heldText(), heldLength());
-    return contents();
+    if (m_encoding != Encoding::Windows1252)
+        return contents();
+    const char *text = heldText();
+    const long length = heldLength();
+    if (fileName.endsWith(QLatin1String(".js"), Qt::CaseInsensitive))
+        return toWindows1252(text, length, [](qsizetype) { return Escape::Script; });
+    EscapePlaces places(QByteArray::fromRawData(text, length));
+    return toWindows1252(text, length, [&places](qsizetype at) { return places.at(at); });
 }
 
-bool Editor::writeTo(QIODevice &device) const
+bool Editor::writeTo(QIODevice &device, const QString &fileName) const
 {
     if (m_encoding == Encoding::Windows1252) {
-        const QByteArray data = bytes();
+        const QByteArray data = bytes(fileName);
         return device.write(data) == data.size();
     }
     return device.write(heldText(), heldLength()) == heldLength();

@@ -48,9 +48,11 @@ public:
     int replaceAll(const QString &text, const QString &replacement, int flags);
     void deleteForward(); // the selection, or the character after the caret
 
-    // The document as its file holds it: what Save writes.
-    QByteArray bytes() const;
-    bool writeTo(QIODevice &device) const;
+    // The document as its file holds it: what Save writes. A character a Windows-1252 page
+    // cannot hold is escaped as its place in the page understands, or as JavaScript does
+    // throughout a file named *.js.
+    QByteArray bytes(const QString &fileName = {}) const;
+    bool writeTo(QIODevice &device, const QString &fileName) const;
     // A new document with no undo history, from a file's bytes.
     void setBytes(const QByteArray &bytes);
     void adopt(DocumentLoader &loader);
