@@ -38,6 +38,7 @@ Form1::Form1(CommonDialogs &dialogs, OutsideWorld &world, QWidget *parent)
     setWindowTitle(programTitle);
     setWindowIcon(QIcon(QStringLiteral(":/logo.png")));
     RichText1->setObjectName(QStringLiteral("RichText1"));
+    RichText1->setSystemLineEnd(world.lineEnd());
 
     createMenus();
     createToolBar();
@@ -75,7 +76,7 @@ Form1::~Form1() = default;
 
 void Form1::insertAtCaret(const QString &text)
 {
-    RichText1->putSelectedText(text);
+    RichText1->putSelectedText(text, Editor::LineBreaks::PagesOwn);
 }
 
 void Form1::setDocumentFile(const QString &fileName, bool untitled)

@@ -21,7 +21,8 @@ class Recovery;
 struct RecoveryRecord;
 
 // The main window: the editor, its menus, toolbar, tab strip and status bar, the
-// document state, and the one way text gets into the document (insertAtCaret).
+// document state, and the one way the program's text gets into the document
+// (insertAtCaret).
 class Form1 : public QMainWindow
 {
     Q_OBJECT
@@ -31,7 +32,8 @@ public:
     ~Form1() override;
 
     // Replaces the selection, or inserts at the caret; one undo step, the caret ends
-    // behind the text with nothing selected, and the document counts as changed.
+    // behind the text with nothing selected, and the document counts as changed. The
+    // text's line breaks are written as the page's own line end.
     void insertAtCaret(const QString &text);
 
     const Document &document() const { return m_document; }

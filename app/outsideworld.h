@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -16,4 +17,6 @@ public:
     virtual QString startProgram(const QString &program, const QStringList &arguments) = 0;
     virtual QString print(const QString &text) = 0;
     virtual void endProgram() = 0;
+    // The system's line end, for a page that has none of its own.
+    virtual QByteArray lineEnd() = 0;
 };

@@ -50,3 +50,12 @@ void SystemWorld::endProgram()
 {
     QCoreApplication::exit(0);
 }
+
+QByteArray SystemWorld::lineEnd()
+{
+#ifdef Q_OS_WIN
+    return "\r\n";
+#else
+    return "\n";
+#endif
+}

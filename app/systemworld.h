@@ -11,4 +11,5 @@ public:
     QString startProgram(const QString &program, const QStringList &arguments) override;
     QString print(const QString &text) override;
     void endProgram() override;
+    QByteArray lineEnd() override;
 };

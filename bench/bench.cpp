@@ -44,6 +44,7 @@ public:
     QString startProgram(const QString &, const QStringList &) override { return {}; }
     QString print(const QString &) override { return {}; }
     void endProgram() override {}
+    QByteArray lineEnd() override { return "\n"; }
 };
 
 double ms(const QElapsedTimer &timer)

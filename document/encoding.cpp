@@ -1,5 +1,6 @@
 #include "encoding.h"
 
+#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -81,37 +82,28 @@ int decodeUtf8(const unsigned char *p, const unsigned char *end, unsigned int &c
     return length;
 }
 
-// ASCII alone: everything else becomes a reference.
-int asciiByte(unsigned int code)
+void appendEscaped(QByteArray &out, unsigned int code, Escape escape)
 {
-    return code < 0x80 ? int(code) : -1;
-}
-
-QByteArray toSingleBytes(const char *data, qsizetype size, int (*byteOf)(unsigned int))
-{
-    QByteArray out;
-    out.reserve(size);
-    const auto *p = reinterpret_cast<const unsigned char *>(data);
-    const auto *end = p + size;
-    while (p < end) {
-        p = copyAscii(out, p, end);
-        if (p == end)
-            break;
-        unsigned int code = 0;
-        const int length = decodeUtf8(p, end, code);
-        if (length == 0) {
-            // Not text the editor makes; kept as it is rather than lost.
-            out += char(*p++);
-            continue;
-        }
-        p += length;
-        const int byte = byteOf(code);
-        if (byte >= 0)
-            out += char(byte);
+    char text[24];
+    int length = 0;
+    switch (escape) {
+    case Escape::Reference:
+        length = std::snprintf(text, sizeof text, "&#%u;", code);
+        break;
+    case Escape::Script:
+        if (code > 0xFFFF) // as the two halves of its UTF-16
+            length = std::snprintf(text, sizeof text, "\\u%04X\\u%04X",
+                                   0xD800 + ((code - 0x10000) >> 10),
+                                   0xDC00 + ((code - 0x10000) & 0x3FF));
         else
-            out += "&#" + QByteArray::number(code) + ';';
+            length = std::snprintf(text, sizeof text, "\\u%04X", code);
+        break;
+    case Escape::Css:
+        // The blank ends the escape, so a hex digit after it is not taken in.
+        length = std::snprintf(text, sizeof text, "\\%X ", code);
+        break;
     }
-    return out;
+    out.append(text, length);
 }
 } // namespace
 
@@ -177,15 +169,31 @@ void appendFromWindows1252(QByteArray &out, const char *data, qsizetype size)
     }
 }
 
-QByteArray toWindows1252(const char *data, qsizetype size)
+QByteArray toWindows1252(const char *data, qsizetype size,
+                         const std::function<Escape(qsizetype)> &escapeAt)
 {
-    QByteArray out = toSingleBytes(data, size, windows1252Byte);
-    // Bytes that happen to be valid UTF-8 ("Ã©" is C3 A9) would open again as a UTF-8 page
-    // showing other characters ("é"); written as references, the characters beyond ASCII
-    // open again as themselves.
-    Utf8Check check;
-    check.add(out.constData(), out.size());
-    if (check.isValid() && !check.isAscii())
-        return toSingleBytes(data, size, asciiByte);
+    QByteArray out;
+    out.reserve(size);
+    const auto *start = reinterpret_cast<const unsigned char *>(data);
+    const auto *p = start;
+    const auto *end = p + size;
+    while (p < end) {
+        p = copyAscii(out, p, end);
+        if (p == end)
+            break;
+        unsigned int code = 0;
+        const int length = decodeUtf8(p, end, code);
+        if (length == 0) {
+            // Not text the editor makes; kept as it is rather than lost.
+            out += char(*p++);
+            continue;
+        }
+        const int byte = windows1252Byte(code);
+        if (byte >= 0)
+            out += char(byte);
+        else
+            appendEscaped(out, code, escapeAt(p - start));
+        p += length;
+    }
     return out;
 }

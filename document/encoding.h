@@ -2,6 +2,8 @@
 
 #include <QByteArray>
 
+#include <functional>
+
 // How a document file's bytes stand for its text. The editor always holds UTF-8; a file
 // that is not valid UTF-8 is a Windows-1252 page and is converted on the way in and out.
 enum class Encoding { Utf8, Windows1252 };
@@ -27,7 +29,18 @@ private:
 // five bytes Windows-1252 leaves undefined become U+0081, U+008D, U+008F, U+0090 and
 // U+009D), so toWindows1252() gives back the bytes it was given.
 void appendFromWindows1252(QByteArray &out, const char *data, qsizetype size);
-// UTF-8 as Windows-1252; a character Windows-1252 has no byte for is written as a decimal
-// character reference ("&#20013;"), so a browser still shows it. Bytes that would open
-// again as UTF-8 have every character beyond ASCII written so.
-QByteArray toWindows1252(const char *data, qsizetype size);
+
+// How a character Windows-1252 has no byte for is written: in the form the place it stands
+// in understands, so that a browser still shows it.
+enum class Escape {
+    Reference, // "&#8594;": text, attribute values, comments
+    Script,    // "\u2192", a surrogate pair beyond U+FFFF: JavaScript
+    Css,       // "\2192 ": style sheets
+};
+
+// UTF-8 as Windows-1252. Every character Windows-1252 holds becomes its byte, so the bytes
+// a page was read from come back as they were, whatever was added to them; one it has no
+// byte for is written as escapeAt(its offset in data) says. escapeAt is asked for those
+// alone, in the order they stand in.
+QByteArray toWindows1252(const char *data, qsizetype size,
+                         const std::function<Escape(qsizetype)> &escapeAt);

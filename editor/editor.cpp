@@ -2,6 +2,7 @@
 
 #include "completion.h"
 #include "documentloader.h"
+#include "escapeplaces.h"
 #include "htmllexer.h"
 #include "qtcompat.h"
 #include "textarea.h"
@@ -20,12 +21,44 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 // The indicator that draws strikethrough, which Scintilla has no style for.
 constexpr int strikeIndicator = 8;
 // The indicator that marks a tag and its partner, as editors mark matching braces.
 constexpr int tagIndicator = 9;
+
+// The text with each of its line breaks (CR LF, LF or CR) written as lineEnd; what lies
+// between them is copied a run at a time.
+QByteArray withLineEnds(const QByteArray &text, const QByteArray &lineEnd)
+{
+    const char *p = text.constData();
+    const char *end = p + text.size();
+    const auto next = [end](const char *from, char c) {
+        const void *found = std::memchr(from, c, end - from);
+        return found ? static_cast<const char *>(found) : end;
+    };
+    const char *cr = next(p, '\r');
+    if (cr == end && lineEnd == "\n")
+        return text;
+    const char *lf = next(p, '\n');
+    QByteArray written;
+    written.reserve(text.size() + text.size() / 8);
+    for (;;) {
+        const char *lineBreak = std::min(cr, lf);
+        written.append(p, lineBreak - p);
+        if (lineBreak == end)
+            return written;
+        written += lineEnd;
+        const bool crlf = *lineBreak == '\r' && lineBreak + 1 < end && lineBreak[1] == '\n';
+        p = lineBreak + (crlf ? 2 : 1);
+        if (cr < p)
+            cr = next(p, '\r');
+        if (lf < p)
+            lf = next(p, '\n');
+    }
+}
 } // namespace
 
 Editor::Editor(QWidget *parent)
@@ -39,7 +72,7 @@ Editor::Editor(QWidget *parent)
     setFocusProxy(m_area);
 
     m_area->setUtf8(true);
-    m_area->setEolMode(QsciScintilla::EolUnix);
+    m_area->installEventFilter(this);
     m_area->setWrapMode(QsciScintilla::WrapWord);
     // QScintilla shows annotations, and to find their heights Scintilla lays out every
     // changed line of a wrapped document at once; there are none here, and wrapping is
@@ -102,9 +135,11 @@ Editor::Editor(QWidget *parent)
             [this] { emit modifiedChanged(isModified()); });
 }
 
-void Editor::putSelectedText(const QString &text)
+void Editor::putSelectedText(const QString &text, LineBreaks breaks)
 {
-    const QByteArray data = text.toUtf8();
+    QByteArray data = text.toUtf8();
+    if (breaks == LineBreaks::PagesOwn)
+        data = withLineEnds(data, lineEnd());
     m_area->SendScintilla(QsciScintilla::SCI_BEGINUNDOACTION);
     m_area->SendScintilla(QsciScintilla::SCI_TARGETFROMSELECTION);
     m_area->SendScintilla(QsciScintilla::SCI_REPLACETARGET, data.size(), data.constData());
@@ -220,17 +255,22 @@ void Editor::deleteForward()
     noticeSelection();
 }
 
-QByteArray Editor::bytes() const
+QByteArray Editor::bytes(const QString &fileName) const
 {
-    if (m_encoding == Encoding::Windows1252)
-        return toWindows1252(heldText(), heldLength());
-    return contents();
+    if (m_encoding != Encoding::Windows1252)
+        return contents();
+    const char *text = heldText();
+    const long length = heldLength();
+    if (fileName.endsWith(QLatin1String(".js"), Qt::CaseInsensitive))
+        return toWindows1252(text, length, [](qsizetype) { return Escape::Script; });
+    EscapePlaces places(QByteArray::fromRawData(text, length));
+    return toWindows1252(text, length, [&places](qsizetype at) { return places.at(at); });
 }
 
-bool Editor::writeTo(QIODevice &device) const
+bool Editor::writeTo(QIODevice &device, const QString &fileName) const
 {
     if (m_encoding == Encoding::Windows1252) {
-        const QByteArray data = bytes();
+        const QByteArray data = bytes(fileName);
         return device.write(data) == data.size();
     }
     return device.write(heldText(), heldLength()) == heldLength();
@@ -284,6 +324,37 @@ void Editor::setContents(const QByteArray &text, Encoding encoding)
 QString Editor::text() const
 {
     return QString::fromUtf8(heldText(), heldLength());
+}
+
+QByteArray Editor::lineEnd() const
+{
+    if (lineCount() < 2)
+        return m_systemLineEnd;
+    const long end = m_area->SendScintilla(QsciScintilla::SCI_GETLINEENDPOSITION, 0L);
+    const auto at = [this](long position) {
+        return char(m_area->SendScintilla(QsciScintilla::SCI_GETCHARAT, position));
+    };
+    if (at(end) == '\n')
+        return "\n";
+    return at(end + 1) == '\n' ? "\r\n" : "\r";
+}
+
+void Editor::setSystemLineEnd(const QByteArray &lineEnd)
+{
+    m_systemLineEnd = lineEnd;
+}
+
+bool Editor::eventFilter(QObject *watched, QEvent *event)
+{
+    // Looked at before every key rather than kept: the page's first line end may have come
+    // since, with a paste, a drop or an undo.
+    if (watched == m_area && event->type() == QEvent::KeyPress) {
+        const QByteArray end = lineEnd();
+        m_area->setEolMode(end == "\r\n" ? QsciScintilla::EolWindows
+                           : end == "\r"  ? QsciScintilla::EolMac
+                                          : QsciScintilla::EolUnix);
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 bool Editor::isModified() const

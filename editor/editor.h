@@ -33,9 +33,12 @@ public:
 
     explicit Editor(QWidget *parent = nullptr);
 
+    // How the line breaks of a text put in are written: as given (the user's own text), or
+    // each (CR LF, LF or CR) as the page's line end (the program's).
+    enum class LineBreaks { AsGiven, PagesOwn };
     // Replaces the selection (or inserts at the caret) as one undo step; the caret
     // ends behind the text with nothing selected.
-    void putSelectedText(const QString &text);
+    void putSelectedText(const QString &text, LineBreaks breaks = LineBreaks::AsGiven);
     QString selectedText() const;
     int selectionLength() const;
     void selectAll();
@@ -48,9 +51,11 @@ public:
     int replaceAll(const QString &text, const QString &replacement, int flags);
     void deleteForward(); // the selection, or the character after the caret
 
-    // The document as its file holds it: what Save writes.
-    QByteArray bytes() const;
-    bool writeTo(QIODevice &device) const;
+    // The document as its file holds it: what Save writes. A character a Windows-1252 page
+    // cannot hold is escaped as its place in the page understands, or as JavaScript does
+    // throughout a file named *.js.
+    QByteArray bytes(const QString &fileName = {}) const;
+    bool writeTo(QIODevice &device, const QString &fileName) const;
     // A new document with no undo history, from a file's bytes.
     void setBytes(const QByteArray &bytes);
     void adopt(DocumentLoader &loader);
@@ -62,6 +67,10 @@ public:
     void setContents(const QByteArray &text, Encoding encoding);
     Encoding encoding() const { return m_encoding; }
     QString text() const;
+    // The page's own line end, the first in it (CR LF, LF or CR), which Enter writes; the
+    // system's while the page has none.
+    QByteArray lineEnd() const;
+    void setSystemLineEnd(const QByteArray &lineEnd);
 
     // Edits since the last load or save point (QScintilla's save point); text put in with
     // markUnsaved() counts as edited until the next save point, even after undoing.
@@ -103,6 +112,9 @@ signals:
     void rightButtonPressed(const QPoint &globalPos);
     // A file from the file manager was dropped on the text; dropped text goes in as usual.
     void fileDropped(const QString &path);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     using Selection = std::pair<long, long>;
@@ -146,6 +158,7 @@ private:
     QFont m_font;
     Selection m_lastSelection{0, 0};
     Encoding m_encoding = Encoding::Utf8;
+    QByteArray m_systemLineEnd = "\n";
     bool m_loading = false;
     bool m_unsaved = false;
     bool m_tagsMarked = false;

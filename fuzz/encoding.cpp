@@ -1,19 +1,22 @@
 // Any bytes held as text and saved come back the same; the UTF-8 check agrees with the
-// Unicode standard's table of well-formed UTF-8; text typed into a Windows-1252 page and
-// saved opens again as the same characters, a character reference counting as its
-// character.
+// Unicode standard's table of well-formed UTF-8; any bytes opened as a Windows-1252 page,
+// with any text typed into it, save as the same bytes with the typed text among them, each
+// character Windows-1252 cannot hold escaped as its place understands.
 #include "fuzzeditor.h"
 #include "fuzzing.h"
 
 #include "document/encoding.h"
 #include "editor/documentloader.h"
 #include "editor/editor.h"
+#include "editor/tagreader.h"
 
 #include <QBuffer>
+#include <QHash>
 
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -56,39 +59,139 @@ bool isUtf8(const std::string &bytes)
     return true;
 }
 
-void appendUtf8(QByteArray &out, uint code)
+// The byte of each character Windows-1252 holds.
+const QHash<uint, char> &windows1252Bytes()
 {
-    if (code < 0x80) {
-        out += char(code);
-        return;
-    }
-    static const uint lead[] = {0, 0xC0, 0xE0, 0xF0};
-    const int more = code < 0x800 ? 1 : code < 0x10000 ? 2 : 3;
-    out += char(lead[more] | (code >> (6 * more)));
-    for (int shift = 6 * (more - 1); shift >= 0; shift -= 6)
-        out += char(0x80 | ((code >> shift) & 0x3F));
+    static const QHash<uint, char> bytes = [] {
+        QHash<uint, char> table;
+        for (int byte = 0; byte < 256; ++byte) {
+            QByteArray text;
+            const char single = char(byte);
+            appendFromWindows1252(text, &single, 1);
+            table.insert(QString::fromUtf8(text).toUcs4().at(0), single);
+        }
+        return table;
+    }();
+    return bytes;
 }
 
-// UTF-8 with each decimal character reference ("&#20013;") read as its character. Bytes,
-// not a QString: QString::fromUtf8() drops a byte order mark at the start.
-QByteArray withReferencesRead(const QByteArray &text)
+Escape escapeForAttribute(const QByteArray &name)
 {
-    QByteArray read;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        qsizetype end = i + 2;
-        while (end < text.size() && end - i < 10 && text.at(end) >= '0' && text.at(end) <= '9')
-            ++end;
-        bool isNumber = false;
-        const uint code = text.mid(i + 2, end - i - 2).toUInt(&isNumber);
-        if (text.mid(i, 2) == "&#" && isNumber && end < text.size() && text.at(end) == ';'
-            && code > 0 && code <= 0x10FFFF) {
-            appendUtf8(read, code);
-            i = end;
-        } else {
-            read += text.at(i);
+    if (name.size() > 2 && name.left(2).toLower() == "on")
+        return Escape::Script;
+    return name.toLower() == "style" ? Escape::Css : Escape::Reference;
+}
+
+// The escape the offset's place in a tag understands, one byte at a time from its name on.
+Escape placeInTag(const QByteArray &page, const Tag &tag, qsizetype offset)
+{
+    enum { Between, Name, AfterName, AfterEquals, Quoted, Bare } state = Between;
+    QByteArray name;
+    char quote = 0;
+    for (qsizetype i = tag.nameStart + tag.nameLength; i < offset; ++i) {
+        const char c = page.at(i);
+        switch (state) {
+        case Between:
+        case AfterName:
+            if (c == '=')
+                state = AfterEquals;
+            else if (!isBlank(c))
+                state = Name, name = QByteArray(1, c);
+            break;
+        case Name:
+            if (c == '=')
+                state = AfterEquals;
+            else if (isBlank(c))
+                state = AfterName;
+            else
+                name += c;
+            break;
+        case AfterEquals:
+            if (c == '"' || c == '\'')
+                state = Quoted, quote = c;
+            else if (!isBlank(c))
+                state = Bare;
+            break;
+        case Quoted:
+            if (c == quote)
+                state = Between;
+            break;
+        case Bare:
+            if (isBlank(c))
+                state = Between;
+            break;
         }
     }
-    return read;
+    const bool inValue = state == AfterEquals || state == Quoted || state == Bare;
+    return inValue ? escapeForAttribute(name) : Escape::Reference;
+}
+
+// The escape the place at the page's offset understands, the page read as tag matching
+// reads it: a reference unless in SCRIPT or STYLE or in a tag's value.
+Escape placeOf(const QByteArray &page, qsizetype offset)
+{
+    std::optional<Tag> before; // the last tag before the offset
+    std::optional<Tag> around;
+    forEachTag(page, [&](const Tag &tag) {
+        if (tag.start > offset)
+            return false;
+        if (tag.end > offset)
+            around = tag;
+        else
+            before = tag;
+        return !around;
+    });
+    if (around)
+        return placeInTag(page, *around, offset);
+    if (!before || !TagReader::startsRawText(page, *before))
+        return Escape::Reference; // text, a comment or a declaration
+    const qsizetype endTag = TagReader::endTagOf(page, *before);
+    if (endTag >= 0 && offset >= endTag)
+        return Escape::Reference;
+    const QByteArray name = before->name(page).toUpper();
+    return name == "SCRIPT" ? Escape::Script : name == "STYLE" ? Escape::Css : Escape::Reference;
+}
+
+QByteArray hex(uint value, int digits)
+{
+    return QByteArray::number(value, 16).toUpper().rightJustified(digits, '0');
+}
+
+QByteArray escaped(uint code, Escape escape)
+{
+    switch (escape) {
+    case Escape::Reference:
+        return "&#" + QByteArray::number(code) + ';';
+    case Escape::Css:
+        return '\\' + hex(code, 1) + ' ';
+    case Escape::Script:
+        break;
+    }
+    if (!QChar::requiresSurrogates(code))
+        return "\\u" + hex(code, 4);
+    return "\\u" + hex(QChar::highSurrogate(code), 4) + "\\u" + hex(QChar::lowSurrogate(code), 4);
+}
+
+// What the typed text held at offset in the page saves as.
+QByteArray savedAs(const QByteArray &typed, const QByteArray &page, qsizetype offset,
+                   bool script)
+{
+    QByteArray saved;
+    for (const uint code : QString::fromUtf8(typed).toUcs4()) {
+        const auto byte = windows1252Bytes().constFind(code);
+        if (byte != windows1252Bytes().constEnd())
+            saved += *byte;
+        else
+            saved += escaped(code, script ? Escape::Script : placeOf(page, offset));
+        offset += code < 0x80 ? 1 : code < 0x800 ? 2 : code < 0x10000 ? 3 : 4;
+    }
+    return saved;
+}
+
+// How many characters UTF-8 text holds.
+qsizetype characters(const QByteArray &text)
+{
+    return std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; });
 }
 
 // Where [0, size) is cut into pieces, as a file read a piece at a time is cut anywhere.
@@ -114,6 +217,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size)
     std::vector<std::uint16_t> cuts(data.ConsumeIntegralInRange(0, 4));
     for (std::uint16_t &cut : cuts)
         cut = data.ConsumeIntegral<std::uint16_t>();
+    const bool script = data.ConsumeBool(); // saved as a .js file
     const std::string file = data.ConsumeRemainingBytesAsString();
     const bool valid = isUtf8(file);
 
@@ -136,14 +240,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size)
     FUZZ_EXPECT(editor.bytes() == original);
     QBuffer saved;
     saved.open(QIODevice::WriteOnly);
-    FUZZ_EXPECT(editor.writeTo(saved) && saved.data() == original);
+    const QString name = script ? QStringLiteral("page.js") : QStringLiteral("page.htm");
+    FUZZ_EXPECT(editor.writeTo(saved, name) && saved.data() == original);
 
-    if (valid) // the same text as a Windows-1252 page
-        editor.setContents(editor.contents(), Encoding::Windows1252);
+    // The same bytes as a Windows-1252 page: a character for each byte.
+    QByteArray page;
+    appendFromWindows1252(page, file.data(), qsizetype(file.size()));
+    editor.setContents(page, Encoding::Windows1252);
+    FUZZ_EXPECT(editor.bytes() == original);
     editor.setCaret({line, column});
+    const long caret = editor.caretOffset();
+    const QByteArray typedText = typed.toUtf8();
     editor.putSelectedText(typed);
-    const QByteArray text = editor.contents();
-    editor.setBytes(editor.bytes());
-    FUZZ_EXPECT(withReferencesRead(editor.contents()) == withReferencesRead(text));
+    const QByteArray held = editor.contents();
+    FUZZ_EXPECT(held == page.left(caret) + typedText + page.mid(caret));
+    const qsizetype kept = characters(page.left(caret));
+    FUZZ_EXPECT(editor.bytes(name)
+                == original.left(kept) + savedAs(typedText, held, caret, script)
+                       + original.mid(kept));
     return 0;
 }

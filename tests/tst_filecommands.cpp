@@ -77,6 +77,7 @@ private slots:
     void windows1252PageShowsItsCharacters();
     void newCharactersInWindows1252Page_data();
     void newCharactersInWindows1252Page();
+    void windows1252SaveKeepsUntouchedBytes();
     void failedWriteKeepsDocumentAndDisk();
     void printSendsWholeText();
     void printWithoutPrinterSaysSo();
@@ -581,29 +582,65 @@ void TestFileCommands::windows1252PageShowsItsCharacters()
 
 void TestFileCommands::newCharactersInWindows1252Page_data()
 {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("page"); // "|" marks the caret
     QTest::addColumn<bool>("pasted");
     QTest::addColumn<QString>("added");
     QTest::addColumn<QByteArray>("saved");
-    QTest::newRow("typed") << false << QString::fromUtf8("\u20ac\u201cx\u201d \u4e2d")
+    const QString arrow = QString::fromUtf8("\u2192");
+    QTest::newRow("typed") << "legacy.htm" << QByteArray("caf\xe9 |") << false
+                           << QString::fromUtf8("\u20ac\u201cx\u201d \u4e2d")
                            << QByteArray("caf\xe9 \x80\x93x\x94 &#20013;");
-    QTest::newRow("pasted") << true << QString::fromUtf8("\u201cx\u201d \u4e2d\U0001F600")
+    QTest::newRow("pasted") << "legacy.htm" << QByteArray("caf\xe9 |") << true
+                            << QString::fromUtf8("\u201cx\u201d \u4e2d\U0001F600")
                             << QByteArray("caf\xe9 \x93x\x94 &#20013;&#128512;");
+    QTest::newRow("script") << "legacy.htm" << QByteArray("<SCRIPT>s=\"\xe9|\"</SCRIPT>") << false
+                            << arrow << QByteArray("<SCRIPT>s=\"\xe9\\u2192\"</SCRIPT>");
+    const QByteArray lines = QByteArray("s = 'caf\xe9';\n").repeated(10000);
+    QTest::newRow("long script") << "legacy.htm" << "<script>" + lines + "s='|'</script>"
+                                 << false << arrow
+                                 << "<script>" + lines + "s='\\u2192'</script>";
+    QTest::newRow("event handler")
+        << "legacy.htm" << QByteArray("<A onClick=\"s='\xe9|'\">") << false << arrow
+        << QByteArray("<A onClick=\"s='\xe9\\u2192'\">");
+    QTest::newRow("style sheet")
+        << "legacy.htm" << QByteArray("<STYLE>P:after { content: \"\xe9|\" }</STYLE>") << false
+        << arrow << QByteArray("<STYLE>P:after { content: \"\xe9\\2192 \" }</STYLE>");
+    QTest::newRow("STYLE value")
+        << "legacy.htm" << QByteArray("<P STYLE='content: \"\xe9|\"'>") << false << arrow
+        << QByteArray("<P STYLE='content: \"\xe9\\2192 \"'>");
+    QTest::newRow("other value") << "legacy.htm" << QByteArray("<A TITLE=\xe9| HREF=x>") << false
+                                 << arrow << QByteArray("<A TITLE=\xe9&#8594; HREF=x>");
+    QTest::newRow("comment") << "legacy.htm" << QByteArray("<!-- \xe9| <SCRIPT> -->") << false
+                             << arrow << QByteArray("<!-- \xe9&#8594; <SCRIPT> -->");
+    QTest::newRow("after a script")
+        << "legacy.htm" << QByteArray("<SCRIPT>s=1</SCRIPT>\xe9|") << false << arrow
+        << QByteArray("<SCRIPT>s=1</SCRIPT>\xe9&#8594;");
+    QTest::newRow("JavaScript file") << "legacy.js" << QByteArray("s='\xe9|'") << false << arrow
+                                     << QByteArray("s='\xe9\\u2192'");
 }
 
-// Windows-1252 holds the euro sign and the quotes; the rest becomes character references.
+// Windows-1252 holds the euro sign and the quotes; the rest is escaped as its place
+// understands.
 void TestFileCommands::newCharactersInWindows1252Page()
 {
+    QFETCH(QString, name);
+    QFETCH(QByteArray, page);
     QFETCH(bool, pasted);
     QFETCH(QString, added);
     QFETCH(QByteArray, saved);
     QTemporaryDir dir;
-    const QString path = dir.filePath("legacy.htm");
-    writeFile(path, "caf\xe9 ");
+    const QString path = dir.filePath(name);
+    const qsizetype caret = page.indexOf('|');
+    writeFile(path, page.remove(caret, 1));
     Program program;
     program.show();
     program.dialogs.openAnswers << path;
     program.trigger("mnuopen");
-    program.key(Qt::Key_End);
+    // A character for each byte of the page.
+    const QByteArray before = page.left(caret);
+    program.editor().setCaret({int(before.count('\n')) + 1,
+                               int(caret - before.lastIndexOf('\n'))});
     if (pasted) {
         QGuiApplication::clipboard()->setText(added);
         program.trigger("mnupastefrom");
@@ -612,6 +649,24 @@ void TestFileCommands::newCharactersInWindows1252Page()
     }
     program.trigger("mnusave");
     QCOMPARE(readFile(path), saved);
+}
+
+// Deleting the only bytes that are not UTF-8 leaves the page's other bytes as they were.
+void TestFileCommands::windows1252SaveKeepsUntouchedBytes()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("legacy.htm");
+    const QByteArray script = "<script>alert(\"\xc2\xa9 2024\")</script>";
+    writeFile(path, "<p>\xe9t\xe9</p>" + script);
+    Program program;
+    program.show();
+    program.dialogs.openAnswers << path;
+    program.trigger("mnuopen");
+    for (int i = 0; i < 10; ++i)
+        program.key(Qt::Key_Right, Qt::ShiftModifier);
+    program.trigger("mnudel");
+    program.trigger("mnusave");
+    QCOMPARE(readFile(path), script);
 }
 
 void TestFileCommands::failedWriteKeepsDocumentAndDisk()

@@ -5,7 +5,7 @@
 
 // The form field dialogs: FORM, INPUT, TEXTAREA, OPTION and SELECT.
 namespace {
-const QByteArray optionLines("<OPTION>1st option\r<OPTION>2nd option\r<OPTION>and goes on....\r"
+const QByteArray optionLines("<OPTION>1st option\n<OPTION>2nd option\n<OPTION>and goes on....\n"
                              "</SELECT>");
 const QByteArray emptyTextArea("<TEXTAREA>Text included (can also be ommited)</TEXTAREA>");
 } // namespace
@@ -98,12 +98,12 @@ void TestForms::dialogs_data()
     newTwoUseRow("option blank value", "formss4", "mnuoption", {"Text1= "},
                  "<OPTION VALUE=\" \" CHECKED>", "<OPTION CHECKED>");
 
-    newTwoUseRow("select empty", "formss5", "mnuselect", {}, "<SELECT>\r" + optionLines,
-                 "<SELECT>\r" + optionLines);
+    newTwoUseRow("select empty", "formss5", "mnuselect", {}, "<SELECT>\n" + optionLines,
+                 "<SELECT>\n" + optionLines);
     newTwoUseRow("select all, multiple kept", "formss5", "mnuselect",
                  {"click:Check1", "Text2=3", "Text1=choice"},
-                 "<SELECT NAME=\"choice\" SIZE=3 MULTIPLE>\r" + optionLines,
-                 "<SELECT MULTIPLE>\r" + optionLines);
+                 "<SELECT NAME=\"choice\" SIZE=3 MULTIPLE>\n" + optionLines,
+                 "<SELECT MULTIPLE>\n" + optionLines);
 }
 
 void TestForms::dialogs()
@@ -139,10 +139,10 @@ void TestForms::selectInsertsTwiceReplacingSelection()
     program.editor().find("SEL", 0);
     program.trigger("mnuselect");
     program.click("Command2", "formss5");
-    QCOMPARE(program.bytes(), "a <SELECT>\r" + optionLines + " b");
+    QCOMPARE(program.bytes(), "a <SELECT>\n" + optionLines + " b");
     QCOMPARE(program.editor().selectionLength(), 0);
     program.type("|");
-    QCOMPARE(program.bytes(), "a <SELECT>\r" + optionLines + "| b");
+    QCOMPARE(program.bytes(), "a <SELECT>\n" + optionLines + "| b");
 }
 
 void TestForms::tabOrder_data()

@@ -70,9 +70,9 @@ void TestLinkDialogs::dialogs_data()
                  {"<A HREF=\"index.htm\" NAME=\"top\" TITLE=\"Home\" METHODS=GET "
                   "TARGET=\"_top\" REL=next REV=prev>Your link here</A>"},
                  true);
-    newDialogRow("anchor quote not escaped", "anchor1",
-                 {"menu:mnuanchor", "Text3=a \"b\"", "ok"},
-                 {"<A TITLE=\"a \"b\"\">Your link here</A>"});
+    newDialogRow("anchor title with quotes", "anchor1",
+                 {"menu:mnuanchor", "Text3=He said \"hi\"", "ok"},
+                 {"<A TITLE=\"He said &quot;hi&quot;\">Your link here</A>"});
 
     newDialogRow("image empty", "img1", {"menu:mnuimages", "ok"}, {"<IMG>"});
     newDialogRow("image alt with blanks, align in lower case", "img1",

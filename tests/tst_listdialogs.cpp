@@ -65,8 +65,8 @@ void TestListDialogs::dialogs_data()
     newDialogRow("UL disc, then reopens empty", "list1",
                  {"menu:mnul", "Combo1=DISC", "ok", "?hidden", "menu:mnul", "?Combo1="},
                  {"<UL TYPE=DISC" + ulItems}, true);
-    newDialogRow("UL typed type, bare as typed", "list1",
-                 {"menu:mnul", "Combo1=my square", "ok"}, {"<UL TYPE=my square" + ulItems});
+    newDialogRow("UL typed type with a blank, quoted", "list1",
+                 {"menu:mnul", "Combo1=my square", "ok"}, {"<UL TYPE=\"my square\"" + ulItems});
     newDialogRow("UL kept after cancel", "list1",
                  {"menu:mnul", "Combo1=CIRCLE", "cancel", "?hidden", "menu:mnul",
                   "?Combo1=CIRCLE"},
@@ -81,7 +81,7 @@ void TestListDialogs::dialogs_data()
     newDialogRow("OL only type", "list2", {"menu:mnuol", "Combo1=A", "ok"},
                  {"<OL TYPE=A" + olItems});
     newDialogRow("OL blank start is filled", "list2", {"menu:mnuol", "Text1= ", "ok"},
-                 {"<OL START= " + olItems});
+                 {"<OL START=\" \"" + olItems});
     newDialogRow("OL kept after cancel", "list2",
                  {"menu:mnuol", "Combo1=I", "Text1=4", "cancel", "?hidden", "menu:mnuol",
                   "?Combo1=I", "?Text1=4"},

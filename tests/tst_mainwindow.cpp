@@ -8,6 +8,7 @@
 #include <QAbstractScrollArea>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QGroupBox>
@@ -79,6 +80,10 @@ private slots:
     void changedByCaretMove();
     void changedByInsertionAndStaysAfterSave();
     void insertAtCaretReplacesSelection();
+    void enterWritesThePagesLineEnd_data();
+    void enterWritesThePagesLineEnd();
+    void insertedLineBreaksAreThePagesOwn_data();
+    void insertedLineBreaksAreThePagesOwn();
     void helpTopics_data();
     void helpTopics();
     void helpViewerSwitchesTopic();
@@ -517,6 +522,82 @@ void TestMainWindow::insertAtCaretReplacesSelection()
     program.key(Qt::Key_Z, Qt::ControlModifier);
     program.key(Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(program.bytes(), QByteArray("one two three"));
+}
+
+void TestMainWindow::enterWritesThePagesLineEnd_data()
+{
+    QTest::addColumn<QByteArray>("page");
+    QTest::addColumn<QByteArray>("system"); // the system's line end
+    QTest::addColumn<QString>("pasted");    // at the end of the first line, before Enter
+    QTest::addColumn<QByteArray>("expected");
+    QTest::newRow("CRLF") << QByteArray("<BODY>\r\n</BODY>") << QByteArray("\n") << ""
+                          << QByteArray("<BODY>\r\nnew line\r\n</BODY>");
+    QTest::newRow("CR") << QByteArray("<BODY>\r</BODY>") << QByteArray("\n") << ""
+                        << QByteArray("<BODY>\rnew line\r</BODY>");
+    QTest::newRow("the first of mixed ones")
+        << QByteArray("<BODY>\r\n</BODY>\n") << QByteArray("\n") << ""
+        << QByteArray("<BODY>\r\nnew line\r\n</BODY>\n");
+    QTest::newRow("none: the system's") << QByteArray("<BODY>") << QByteArray("\r\n") << ""
+                                        << QByteArray("<BODY>\r\nnew line");
+    QTest::newRow("the first that comes, with a paste")
+        << QByteArray("<BODY>") << QByteArray("\n") << "\r\n<P>"
+        << QByteArray("<BODY>\r\n<P>\r\nnew line");
+}
+
+void TestMainWindow::enterWritesThePagesLineEnd()
+{
+    QFETCH(QByteArray, page);
+    QFETCH(QByteArray, system);
+    QFETCH(QString, pasted);
+    QFETCH(QByteArray, expected);
+    FakeWorld::systemLineEnd = system;
+    Program program;
+    FakeWorld::systemLineEnd = "\n";
+    program.show();
+    program.editor().setBytes(page);
+    program.key(Qt::Key_End);
+    if (!pasted.isEmpty()) {
+        QGuiApplication::clipboard()->setText(pasted);
+        program.trigger("mnupastefrom");
+    }
+    program.key(Qt::Key_Return);
+    program.type("new line");
+    QCOMPARE(program.bytes(), expected);
+}
+
+// The program's line breaks are the page's own; what the user pastes stays as it is.
+void TestMainWindow::insertedLineBreaksAreThePagesOwn_data()
+{
+    QTest::addColumn<QByteArray>("page");
+    QTest::addColumn<QString>("menuItem");
+    QTest::addColumn<QString>("window"); // whose "&Ok" is pressed, if any
+    QTest::addColumn<QByteArray>("expected");
+    QTest::newRow("UL list, CRLF")
+        << QByteArray("<BODY>\r\n") << "mnul" << "list1"
+        << QByteArray("<BODY>\r\n<UL>\r\n<LI>1st item\r\n<LI>2nd item, etc.\r\n</UL>");
+    QTest::newRow("SELECT, CRLF")
+        << QByteArray("<BODY>\r\n") << "mnuselect" << "formss5"
+        << QByteArray("<BODY>\r\n<SELECT>\r\n<OPTION>1st option\r\n<OPTION>2nd option\r\n"
+                      "<OPTION>and goes on....\r\n</SELECT>");
+    QTest::newRow("pasted, CRLF") << QByteArray("<BODY>\r\n") << "mnupastefrom" << ""
+                                  << QByteArray("<BODY>\r\na\nb\rc\r\n");
+}
+
+void TestMainWindow::insertedLineBreaksAreThePagesOwn()
+{
+    QFETCH(QByteArray, page);
+    QFETCH(QString, menuItem);
+    QFETCH(QString, window);
+    QFETCH(QByteArray, expected);
+    Program program;
+    program.show();
+    program.editor().setBytes(page);
+    program.key(Qt::Key_End, Qt::ControlModifier);
+    QGuiApplication::clipboard()->setText("a\nb\rc\r\n");
+    program.trigger(menuItem);
+    if (!window.isEmpty())
+        program.click("Command2", window);
+    QCOMPARE(program.bytes(), expected);
 }
 
 void TestMainWindow::helpTopics_data()

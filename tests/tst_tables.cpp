@@ -77,9 +77,9 @@ void TestTables::table_data()
         << QByteArray("<TABLE BORDER=2 CELLPADDING=4 CELLSPACING=6 BORDERCOLOR=#FF0000 "
                       "BORDERCOLORLIGHT=#00FF00 BORDERCOLORDARK=#0000FF ALIGN=center "
                       "VALIGN=top WIDTH=50%>\n</TABLE>");
-    QTest::newRow("value with blank and quote unquoted")
+    QTest::newRow("value with blank and quote quoted")
         << QStringList{"", "", "", "", "", "", "a \"b\"", "", ""}
-        << QByteArray("<TABLE ALIGN=a \"b\">\n</TABLE>");
+        << QByteArray("<TABLE ALIGN=\"a &quot;b&quot;\">\n</TABLE>");
 }
 
 void TestTables::table()
@@ -107,7 +107,7 @@ void TestTables::cells_data()
                                << QByteArray("<TD NOWRAP>Your column content</TD>");
     QTest::newRow("TD rowspan blank")
         << "mnucol" << QStringList{"", " ", "", "", "", "", "", "", ""} << false
-        << QByteArray("<TD ROWSPAN= >Your column content</TD>");
+        << QByteArray("<TD ROWSPAN=\" \">Your column content</TD>");
     QTest::newRow("TD full in order")
         << "mnucol"
         << QStringList{"FFFFCC", "2", "3", "111111", "222222", "333333", "left", "middle", "20"}

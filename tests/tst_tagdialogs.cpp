@@ -25,6 +25,8 @@ private slots:
     void tabOrderIsFieldsThenCancelThenOk();
     void colourCode_data();
     void colourCode();
+    void attributeRule_data();
+    void attributeRule();
 };
 
 void TestTagDialogs::isIndex_data()
@@ -36,8 +38,9 @@ void TestTagDialogs::isIndex_data()
     QTest::newRow("both empty") << "" << "" << QByteArray("<ISINDEX>");
     QTest::newRow("only action") << "" << "x.cgi" << QByteArray("<ISINDEX ACTION=\"x.cgi\">");
     QTest::newRow("one blank is filled") << " " << "" << QByteArray("<ISINDEX PROMPT=\" \">");
-    QTest::newRow("quote written as typed")
-        << "say \"hi\"" << "a>b" << QByteArray("<ISINDEX PROMPT=\"say \"hi\"\" ACTION=\"a>b\">");
+    QTest::newRow("a quote in a quoted value")
+        << "say \"hi\"" << "a>b"
+        << QByteArray("<ISINDEX PROMPT=\"say &quot;hi&quot;\" ACTION=\"a>b\">");
     QTest::newRow("both in order")
         << "Search:" << "/find" << QByteArray("<ISINDEX PROMPT=\"Search:\" ACTION=\"/find\">");
 }
@@ -64,7 +67,7 @@ void TestTagDialogs::nextId_data()
 
     QTest::newRow("empty is still written") << "" << QByteArray("<NEXTID N=>");
     QTest::newRow("five") << "5" << QByteArray("<NEXTID N=5>");
-    QTest::newRow("blank") << " " << QByteArray("<NEXTID N= >");
+    QTest::newRow("blank quoted") << " " << QByteArray("<NEXTID N=\" \">");
 }
 
 void TestTagDialogs::nextId()
@@ -180,6 +183,31 @@ void TestTagDialogs::colourCode()
     QFETCH(QColor, colour);
     QFETCH(QString, code);
     QCOMPARE(::colourCode(colour), code);
+}
+
+void TestTagDialogs::attributeRule_data()
+{
+    QTest::addColumn<int>("form"); // a Value
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("expected");
+    const int quoted = int(Value::Quoted);
+    const int bare = int(Value::Bare);
+    QTest::newRow("quoted, only its quote escaped")
+        << quoted << "He said \"hi\" & 'left' <b>" << "X=\"He said &quot;hi&quot; & 'left' <b>\"";
+    QTest::newRow("bare") << bare << "50%" << "X=50%";
+    QTest::newRow("bare with a blank") << bare << "a b" << "X=\"a b\"";
+    QTest::newRow("bare with >") << bare << "a>b" << "X=\"a>b\"";
+    QTest::newRow("bare with a quote") << bare << "a\"b" << "X=\"a&quot;b\"";
+    QTest::newRow("bare with an apostrophe") << bare << "it's" << "X=\"it's\"";
+    QTest::newRow("colour as typed") << int(Value::Colour) << "F0 \"" << "X=#F0 \"";
+}
+
+void TestTagDialogs::attributeRule()
+{
+    QFETCH(int, form);
+    QFETCH(QString, value);
+    QFETCH(QString, expected);
+    QCOMPARE(written(Attribute{"X", Value(form), {}}, value), expected);
 }
 
 QTEST_MAIN(TestTagDialogs)

@@ -104,13 +104,13 @@ void TestWizard::skeleton_data()
                       "VLINK=#444444 ALINK=#555555>\n");
     QTest::newRow("three check boxes and heading")
         << false << -1 << "" << false << "" << "" << noColours << true << true << true << "Hello"
-        << QByteArray("<BODY>\n<IMG SRC=\"your image\">\r"
-                      "<IMG SRC=\"your image map\" USEMAP=\"where map infos are\">\r"
+        << QByteArray("<BODY>\n<IMG SRC=\"your image\">\n"
+                      "<IMG SRC=\"your image map\" USEMAP=\"where map infos are\">\n"
                       "<HR WIdth=xx% SIZE=x>\n<H1 ALIGN=youralign>Hello</H1>");
     QTest::newRow("image map only") << false << -1 << "" << false << "" << "" << noColours
                                     << false << true << false << ""
                                     << QByteArray("<BODY>\n<IMG SRC=\"your image map\" "
-                                                  "USEMAP=\"where map infos are\">\r");
+                                                  "USEMAP=\"where map infos are\">\n");
     QTest::newRow("everything in block order")
         << true << 0 << "" << true << "Home" << "bg.png"
         << QStringList{"FFFFFF", "000000", "0000FF", "800080", "FF0000"} << true << true << true
@@ -121,8 +121,8 @@ void TestWizard::skeleton_data()
                  "<HEAD>\n<TITLE>Home</TITLE>\n</HEAD>\n"
                  "<BODY background=\"bg.png\" BGCOLOR=#FFFFFF TEXT=#000000 LINK=#0000FF "
                  "VLINK=#800080 ALINK=#FF0000>\n"
-                 "<IMG SRC=\"your image\">\r"
-                 "<IMG SRC=\"your image map\" USEMAP=\"where map infos are\">\r"
+                 "<IMG SRC=\"your image\">\n"
+                 "<IMG SRC=\"your image map\" USEMAP=\"where map infos are\">\n"
                  "<HR WIdth=xx% SIZE=x>\n"
                  "<H1 ALIGN=youralign>Welcome</H1>";
 }

@@ -24,9 +24,10 @@ void copySelection(Form1 &form)
 
 void pasteClipboard(Form1 &form)
 {
+    // The user's own text: its line breaks stay as they are.
     const QString text = QGuiApplication::clipboard()->text();
     if (!text.isEmpty())
-        form.insertAtCaret(text);
+        form.editor().putSelectedText(text);
 }
 
 void deleteSelection(Form1 &form)

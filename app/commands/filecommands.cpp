@@ -233,7 +233,7 @@ bool FileCommands::write(const QString &path)
     if (!mayOverwrite(path))
         return false;
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && m_form.editor().writeTo(file) && file.commit()) {
+    if (file.open(QIODevice::WriteOnly) && m_form.editor().writeTo(file, path) && file.commit()) {
         m_form.setFileStamp(FileStamp::of(path));
         m_form.editor().setSavePoint();
         return true;

@@ -20,7 +20,7 @@ bool writePreviewFile(Form1 &form)
     const QDir folder = QFileInfo(path).dir();
     QSaveFile file(path);
     if (folder.mkpath(QStringLiteral(".")) && file.open(QIODevice::WriteOnly)
-        && form.editor().writeTo(file) && file.commit())
+        && form.editor().writeTo(file, form.document().fileName) && file.commit())
         return true;
     const QString reason = folder.exists()
                                ? file.errorString()

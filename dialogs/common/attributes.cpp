@@ -1,5 +1,7 @@
 #include "attributes.h"
 
+#include <algorithm>
+
 namespace {
 const Element *known(const Element *found, const QString &name)
 {
@@ -21,7 +23,18 @@ const Element *ssiDirective(const QString &name)
 
 QString quoted(const QString &text)
 {
-    return QLatin1Char('"') + text + QLatin1Char('"');
+    return QLatin1Char('"') + QString(text).replace(QLatin1Char('"'), QStringLiteral("&quot;"))
+           + QLatin1Char('"');
+}
+
+QString written(const Attribute &attribute, const QString &value)
+{
+    // HTML's blanks and ">" end a bare value; a quote at its start would open a quoted one.
+    const auto endsBare = [](QChar c) { return QLatin1String(" \t\n\r\f>\"'").contains(c); };
+    const bool quote = attribute.form == Value::Quoted
+                       || (attribute.form == Value::Bare
+                           && std::any_of(value.begin(), value.end(), endsBare));
+    return quote ? attribute.name + QLatin1Char('=') + quoted(value) : attribute.written(value);
 }
 
 QString flag(bool set, const QString &fragment)

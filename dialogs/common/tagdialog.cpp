@@ -151,7 +151,7 @@ QString TagDialog::attribute(const QString &name, const QString &text) const
 
 QString TagDialog::alwaysWritten(const QString &name, const QString &text) const
 {
-    return QLatin1Char(' ') + known(name).written(text);
+    return QLatin1Char(' ') + written(known(name), text);
 }
 
 QString TagDialog::flagged(const QString &name, bool set) const

@@ -61,9 +61,9 @@ protected:
     Form1 &form() const { return m_form; }
     void insert(const QString &text);
 
-    // The attribute rule for an attribute of the element, in the name and form the
-    // vocabulary gives it: an exactly empty text gives nothing; anything else, blanks
-    // included, gives " NAME=" and the value as typed. Nothing is escaped.
+    // The attribute rule (written()) for an attribute of the element, in the name and form
+    // the vocabulary gives it: an exactly empty text gives nothing; anything else, blanks
+    // included, gives a blank and the attribute as written().
     QString attribute(const QString &name, const QString &text) const;
     // The same for an attribute written even with an empty value.
     QString alwaysWritten(const QString &name, const QString &text) const;

@@ -33,7 +33,8 @@ const QString advertisement = QStringLiteral(
     "<!--# A freeware HTML editor, using HTML Wizard -->\n");
 const QString metaLine = QStringLiteral(
     "<META HTTP-EQUIV=\"your-equiv\" NAME=\"name\" CONTENT=content >\n");
-// The two image lines end in a carriage return, unlike every other line.
+// The two image lines end in a carriage return, which goes in as the page's line end as
+// every line break does.
 const QString headerImageLine = QStringLiteral("<IMG SRC=\"your image\">\r");
 const QString imageMapLine = QStringLiteral(
     "<IMG SRC=\"your image map\" USEMAP=\"where map infos are\">\r");

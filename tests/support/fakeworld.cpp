@@ -6,6 +6,8 @@
 QString FakeWorld::ownFolder = QDir::temp().filePath(
     QStringLiteral("quillet-test-%1").arg(QCoreApplication::applicationPid()));
 
+QByteArray FakeWorld::systemLineEnd = "\n";
+
 QString FakeWorld::installFolder()
 {
     return ownFolder;
@@ -32,4 +34,9 @@ QString FakeWorld::print(const QString &text)
 void FakeWorld::endProgram()
 {
     ++endings;
+}
+
+QByteArray FakeWorld::lineEnd()
+{
+    return systemLineEnd;
 }

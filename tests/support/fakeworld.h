@@ -20,12 +20,16 @@ public:
     QString startProgram(const QString &program, const QStringList &arguments) override;
     QString print(const QString &text) override;
     void endProgram() override;
+    QByteArray lineEnd() override;
 
     QStringList browserFiles;
     QList<Start> started;
     // Quillet's own folder for every fake world of a test program; a folder of its own under
     // the temporary folder unless the test sets one, never the real one.
     static QString ownFolder;
+    // The system's line end for the fake world of a test program made from now on: LF, as
+    // on the machines that write the tests' pages, unless the test sets another.
+    static QByteArray systemLineEnd;
     QStringList printed;
     int endings = 0;
 
