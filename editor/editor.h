@@ -9,6 +9,7 @@
 #include <QFont>
 #include <QKeySequence>
 #include <QList>
+#include <QStringList>
 #include <QWidget>
 
 #include <utility>
@@ -21,9 +22,10 @@ class QIODevice;
 class TextArea;
 struct Occurrences;
 
-// The document editor (RichText1): with its colouring (HtmlLexer), the only code that
-// talks to QScintilla. It holds the document's bytes unchanged and offers the few
-// operations the program uses.
+// The document editor (RichText1): with its parts (TextArea, the colouring in HtmlLexer
+// and the DocumentLoader that builds its next document), the only code that talks to
+// QScintilla. It holds the document's bytes unchanged and offers the few operations the
+// program uses, completion's included.
 class Editor : public QWidget
 {
     Q_OBJECT
@@ -88,13 +90,27 @@ public:
     // Completion of what is typed, and the end tag written for "</"; on at start.
     void setAutoCompletion(bool on);
     bool autoCompletion() const;
+    // What completion writes: the held text of [from, to) replaced as one undo step, as
+    // typing replaces it, with the caret put at caret afterwards.
+    void replaceRange(long from, long to, const QByteArray &text, long caret);
+    // The held byte at the position; 0 outside the text.
+    char heldByte(long position) const;
+    // The list of words completion offers for the word before the caret, of which
+    // typedLength bytes are typed; choosing one tells wordListChosen.
+    void showWordList(long typedLength, const QStringList &items);
+    bool wordListShown() const;
+    void closeWordList();
 
     // Gives up the editor's own bindings of these keys, so the window's shortcuts win.
     void releaseKeys(const QList<QKeySequence> &keys);
     QWidget *textArea() const;
 
 signals:
-    void characterTyped();
+    void characterTyped(int character);
+    // The user chose an item of the word list for the word that starts at wordStart.
+    void wordListChosen(const QString &item, long wordStart);
+    // A character of the listed word was deleted, and the list stays open.
+    void wordListCharacterDeleted();
     void selectionChanged();
     // The caret stands somewhere else, also in a newly loaded document.
     void caretMoved();
