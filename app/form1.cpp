@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "altkeys.h"
 #include "appinfo.h"
 #include "commands/filecommands.h"
 #include "mainmenus.h"
@@ -66,6 +67,7 @@ Form1::Form1(CommonDialogs &dialogs, OutsideWorld &world, QWidget *parent)
             m_recovery->discard();
     });
     setAcceptDrops(true);
+    new AltKeys(this);
 
     setDocumentFile(untitledName, true);
     RichText1->setFocus();

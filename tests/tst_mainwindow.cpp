@@ -12,6 +12,7 @@
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QMenu>
 #include <QMenuBar>
@@ -76,6 +77,8 @@ private slots:
     void rightClickPopsUpInsertMenu();
     void shortcutsWinOverEditorKeys();
     void undoKeysStayWithEditor();
+    void altWithALetterTypesNothing_data();
+    void altWithALetterTypesNothing();
     void changedByCaretMove();
     void changedByInsertionAndStaysAfterSave();
     void insertAtCaretReplacesSelection();
@@ -468,6 +471,38 @@ void TestMainWindow::undoKeysStayWithEditor()
     QCOMPARE(program.bytes(), QByteArray());
     program.key(Qt::Key_Y, Qt::ControlModifier);
     QCOMPARE(program.bytes(), QByteArray("abc"));
+}
+
+void TestMainWindow::altWithALetterTypesNothing_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("field");
+    QTest::newRow("the editor") << QString() << QString();
+    QTest::newRow("a text field") << "Find" << "Findit";
+}
+
+// No access key of the window takes these letters; AltGr, which Windows reports as
+// Ctrl+Alt, still types.
+void TestMainWindow::altWithALetterTypesNothing()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, field);
+    Program program;
+    program.show();
+    QWidget *target = program.textArea();
+    if (!window.isEmpty()) {
+        program.form.showWindow(window);
+        target = program.find<QLineEdit>(field, window);
+    }
+    QTest::keyClicks(target, "X");
+    for (Qt::Key letter : {Qt::Key_C, Qt::Key_Q, Qt::Key_Z, Qt::Key_X, Qt::Key_J})
+        QTest::keyClick(target, letter, Qt::AltModifier);
+    QTest::sendKeyEvent(QTest::Click, target, Qt::Key_E, QStringLiteral("\u20ac"),
+                        Qt::ControlModifier | Qt::AltModifier);
+    QTest::keyClicks(target, "Y");
+    const QString typed = window.isEmpty() ? QString::fromUtf8(program.bytes())
+                                           : static_cast<QLineEdit *>(target)->text();
+    QCOMPARE(typed, QStringLiteral("X\u20acY"));
 }
 
 void TestMainWindow::changedByCaretMove()
