@@ -537,9 +537,24 @@ bool Editor::searchIn(const Needle &needle, long start, long end) const
 
 void Editor::noticeSelection()
 {
+    keepOneRange();
     if (m_loading || currentSelection() == m_lastSelection)
         return;
     announceSelection();
+}
+
+void Editor::keepOneRange()
+{
+    using Sci = QsciScintilla;
+    const bool block = m_area->SendScintilla(Sci::SCI_SELECTIONISRECTANGLE) != 0;
+    if (!block && m_area->SendScintilla(Sci::SCI_GETSELECTIONS) <= 1)
+        return;
+    const long anchor = m_area->SendScintilla(block ? Sci::SCI_GETRECTANGULARSELECTIONANCHOR
+                                                    : Sci::SCI_GETANCHOR);
+    const long caret = m_area->SendScintilla(block ? Sci::SCI_GETRECTANGULARSELECTIONCARET
+                                                   : Sci::SCI_GETCURRENTPOS);
+    m_area->SendScintilla(Sci::SCI_SETEMPTYSELECTION, caret);
+    m_area->SendScintilla(Sci::SCI_SETANCHOR, anchor);
 }
 
 void Editor::announceSelection()

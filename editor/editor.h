@@ -139,6 +139,10 @@ private:
     // Makes the first occurrence in [start, end) the target.
     bool searchIn(const Needle &needle, long start, long end) const;
     void noticeSelection();
+    // Block and multiple selections are off: Cut, Copy, Paste, Delete and every insertion
+    // know one range of text. What Alt+Shift+arrows or a drag with Alt (Ctrl on X11) would
+    // make a block becomes the range from where it began to the caret.
+    void keepOneRange();
     void announceSelection();
     const char *heldText() const;
     // The held text of [from, to): the text's gap moves only when it lies inside.
