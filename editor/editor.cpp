@@ -108,11 +108,11 @@ Editor::Editor(QWidget *parent)
         if (updated & QsciScintilla::SC_UPDATE_CONTENT)
             keepStrikeOut();
     });
-    // Only the "about to change" notifications: QScintilla answers the others with work
-    // that grows with the document, which would make every edit of a large file slow.
-    m_area->SendScintilla(QsciScintilla::SCI_SETMODEVENTMASK,
-                          QsciScintilla::SC_MOD_BEFOREINSERT | QsciScintilla::SC_MOD_BEFOREDELETE);
-    connect(m_area, &QsciScintilla::SCN_MODIFIED, this, [this](int position) {
+    accessibilityActiveChanged(QAccessible::isActive());
+    QAccessible::installActivationObserver(this);
+    connect(m_area, &QsciScintilla::SCN_MODIFIED, this, [this](int position, int type) {
+        if (!(type & (QsciScintilla::SC_MOD_BEFOREINSERT | QsciScintilla::SC_MOD_BEFOREDELETE)))
+            return;
         if (position < m_counted.position)
             m_counted = {};
         if (!m_loading)
@@ -120,6 +120,22 @@ Editor::Editor(QWidget *parent)
     });
     connect(m_area, &QsciScintilla::modificationChanged, this,
             [this] { emit modifiedChanged(isModified()); });
+}
+
+Editor::~Editor()
+{
+    QAccessible::removeActivationObserver(this);
+}
+
+void Editor::accessibilityActiveChanged(bool active)
+{
+    // Only the "about to change" notifications: QScintilla answers the others with work
+    // that grows with the document, which would make every edit of a large file slow. An
+    // assistive tool that listens hears of each insert and delete from those others.
+    unsigned long mask = QsciScintilla::SC_MOD_BEFOREINSERT | QsciScintilla::SC_MOD_BEFOREDELETE;
+    if (active)
+        mask |= QsciScintilla::SC_MOD_INSERTTEXT | QsciScintilla::SC_MOD_DELETETEXT;
+    m_area->SendScintilla(QsciScintilla::SCI_SETMODEVENTMASK, mask);
 }
 
 void Editor::putSelectedText(const QString &text)

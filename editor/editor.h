@@ -5,6 +5,7 @@
 #include "document/bytesearch.h"
 #include "document/encoding.h"
 
+#include <QAccessible>
 #include <QByteArray>
 #include <QFont>
 #include <QKeySequence>
@@ -26,7 +27,7 @@ struct Occurrences;
 // and the DocumentLoader that builds its next document), the only code that talks to
 // QScintilla. It holds the document's bytes unchanged and offers the few operations the
 // program uses, completion's included.
-class Editor : public QWidget
+class Editor : public QWidget, private QAccessible::ActivationObserver
 {
     Q_OBJECT
 
@@ -34,6 +35,7 @@ public:
     enum FindFlag { WholeWord = 2, MatchCase = 4 };
 
     explicit Editor(QWidget *parent = nullptr);
+    ~Editor() override;
 
     // Replaces the selection (or inserts at the caret) as one undo step; the caret
     // ends behind the text with nothing selected.
@@ -122,6 +124,9 @@ signals:
 
 private:
     using Selection = std::pair<long, long>;
+
+    // An assistive tool started or stopped listening.
+    void accessibilityActiveChanged(bool active) override;
 
     // What Find looks for. Scintilla's own search steps through the text a character at a
     // time; the bytes are searched here, and Scintilla only judges word bounds.

@@ -5,7 +5,10 @@
 #include "app/qtcommondialogs.h"
 #include "editor/qtcompat.h"
 
+#include <Qsci/qsciscintilla.h>
+
 #include <QAbstractScrollArea>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QEventLoop>
@@ -79,6 +82,7 @@ private slots:
     void undoKeysStayWithEditor();
     void altWithALetterTypesNothing_data();
     void altWithALetterTypesNothing();
+    void assistiveToolHearsInsertsAndDeletes();
     void changedByCaretMove();
     void changedByInsertionAndStaysAfterSave();
     void insertAtCaretReplacesSelection();
@@ -503,6 +507,32 @@ void TestMainWindow::altWithALetterTypesNothing()
     const QString typed = window.isEmpty() ? QString::fromUtf8(program.bytes())
                                            : static_cast<QLineEdit *>(target)->text();
     QCOMPARE(typed, QStringLiteral("X\u20acY"));
+}
+
+// QScintilla tells an assistive tool of each insert and delete from the notifications
+// that follow them, which the editor asks for only while a tool listens: here one that
+// starts after the program and stops again.
+void TestMainWindow::assistiveToolHearsInsertsAndDeletes()
+{
+    Program program;
+    program.show();
+    QStringList heard;
+    QObject::connect(static_cast<QsciScintilla *>(program.textArea()),
+                     &QsciScintilla::SCN_MODIFIED,
+                     [&heard](int, int type, const char *text, int length) {
+                         if (type & (QsciScintilla::SC_MOD_INSERTTEXT
+                                     | QsciScintilla::SC_MOD_DELETETEXT))
+                             heard << (type & QsciScintilla::SC_MOD_INSERTTEXT ? "+" : "-")
+                                          + QString::fromUtf8(text, length);
+                     });
+    program.type("a");
+    QAccessible::setActive(true);
+    program.type("bc");
+    program.key(Qt::Key_Backspace);
+    QAccessible::setActive(false);
+    program.type("d");
+    QCOMPARE(heard, QStringList({"+b", "+c", "-c"}));
+    QCOMPARE(program.bytes(), QByteArray("abd"));
 }
 
 void TestMainWindow::changedByCaretMove()
