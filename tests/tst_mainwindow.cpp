@@ -19,12 +19,14 @@
 #include <QListView>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QWindow>
 
 namespace {
 // The menu bar as indented lines "name | caption | shortcut"; separators show as "-".
@@ -57,6 +59,27 @@ void rightClick(QWidget *textArea)
     auto viewport = static_cast<QAbstractScrollArea *>(textArea)->viewport();
     QTest::mouseClick(viewport, Qt::RightButton, {}, QPoint(20, 10));
 }
+
+// Where the buttons of the tab strip's page on show lie in the window.
+QList<QRect> tabButtonPlaces(Program &program)
+{
+    QList<QRect> places;
+    auto tabs = program.form.findChild<QTabWidget *>("SSTab1");
+    for (const QPushButton *button : tabs->currentWidget()->findChildren<QPushButton *>())
+        places << QRect(button->mapTo(&program.form, QPoint()), button->size());
+    return places;
+}
+
+bool overlap(const QList<QRect> &places)
+{
+    for (int i = 0; i < places.size(); ++i) {
+        for (int j = i + 1; j < places.size(); ++j) {
+            if (places[i].intersects(places[j]))
+                return true;
+        }
+    }
+    return false;
+}
 } // namespace
 
 class TestMainWindow : public QObject
@@ -77,6 +100,8 @@ private slots:
     void toolBar();
     void toolBarButtonsRunMenuHandlers();
     void tabStripAndStatusBar();
+    void smallestWindowShowsBarsWhole();
+    void windowMadeNarrowerAllTheSameKeepsTabButtonsApart();
     void rightClickPopsUpInsertMenu();
     void shortcutsWinOverEditorKeys();
     void undoKeysStayWithEditor();
@@ -425,6 +450,33 @@ void TestMainWindow::tabStripAndStatusBar()
     auto bar = program.form.findChild<QStatusBar *>("Bar1");
     QCOMPARE(bar->findChild<QLabel *>("Bar1Text")->text(), QString("Quillet 2.0"));
     QCOMPARE(bar->findChild<QLabel *>("Bar1Caret")->text(), QString("Ln 1, Col 1"));
+}
+
+void TestMainWindow::smallestWindowShowsBarsWhole()
+{
+    Program program;
+    program.show();
+    program.form.resize(1, 1);
+    QCOMPARE(program.form.size(), program.form.minimumSize());
+    const QWidget *bars[] = {program.form.menuBar(), program.find<QToolBar>("Toolbar1"),
+                             program.find<QTabWidget>("SSTab1")->tabBar()};
+    for (const QWidget *bar : bars)
+        QVERIFY2(bar->width() >= bar->sizeHint().width(), qPrintable(bar->objectName()));
+    const QList<QRect> places = tabButtonPlaces(program);
+    QVERIFY(!overlap(places));
+    for (const QRect &place : places)
+        QVERIFY(place.right() < program.form.width());
+}
+
+// A window system that ignores the least size (X11 without a window manager) may make the
+// window narrower: the tab strip is cut off at the edge, its buttons not laid over each other.
+void TestMainWindow::windowMadeNarrowerAllTheSameKeepsTabButtonsApart()
+{
+    Program program;
+    program.show();
+    program.form.windowHandle()->resize(300, 250);
+    QTRY_COMPARE(program.form.width(), 300);
+    QVERIFY(!overlap(tabButtonPlaces(program)));
 }
 
 void TestMainWindow::rightClickPopsUpInsertMenu()
