@@ -85,7 +85,8 @@ std::vector<Tag> tagsOf(const std::string &text)
             continue;
         }
         tag.end = end + 1;
-        tag.selfClosed = text[end - 1] == '/' && (end - 1 == tag.nameEnd || isBlank(text[end - 2]));
+        tag.selfClosed
+            = text[end - 1] == '/' && (end - 1 == tag.nameEnd || isBlank(text[end - 2]));
         tag.name = upper(text.substr(tag.nameStart, tag.nameEnd - tag.nameStart));
         tags.push_back(tag);
         i = tag.end;
