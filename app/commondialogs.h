@@ -6,6 +6,12 @@
 
 #include <optional>
 
+// Carriage returns separate the lines of the program's messages; widgets want '\n'.
+inline QString shownLines(QString text)
+{
+    return text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+}
+
 // The font values the Font command keeps between uses.
 struct FontChoice
 {

@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "altkeys.h"
 #include "appinfo.h"
 #include "commands/filecommands.h"
 #include "mainmenus.h"
@@ -25,6 +26,8 @@
 #include <QTabWidget>
 #include <QToolBar>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 Form1::Form1(CommonDialogs &dialogs, OutsideWorld &world, QWidget *parent)
     : QMainWindow(parent)
@@ -52,6 +55,7 @@ Form1::Form1(CommonDialogs &dialogs, OutsideWorld &world, QWidget *parent)
     layout->addWidget(SSTab1);
     layout->addWidget(RichText1, 1);
     setCentralWidget(central);
+    fitBarsWhole();
     resize(twipsSize(9525, 6255 + 330 + 480).expandedTo(sizeHint()));
 
     connect(RichText1, &Editor::characterTyped, this, &Form1::markChanged);
@@ -67,6 +71,7 @@ Form1::Form1(CommonDialogs &dialogs, OutsideWorld &world, QWidget *parent)
             m_recovery->discard();
     });
     setAcceptDrops(true);
+    new AltKeys(this);
 
     setDocumentFile(untitledName, true);
     RichText1->setFocus();
@@ -229,6 +234,18 @@ void Form1::createTabStrip()
     SSTab1->setCurrentIndex(SSTab1->count() - 1);
     SSTab1->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     SSTab1->setFixedHeight(std::max(twips(1215), SSTab1->sizeHint().height()));
+}
+
+void Form1::fitBarsWhole()
+{
+    // The toolbar and the tab strip keep their full widths: the window's least size shows
+    // them whole, and where the window system makes it narrower all the same (X11 without
+    // a window manager) they are cut off at its edge instead of squeezed, which laid the
+    // tab strip's buttons over one another. The menu bar is no part of the layout's width.
+    ensurePolished();
+    Toolbar1->setMinimumWidth(Toolbar1->sizeHint().width());
+    SSTab1->setMinimumWidth(SSTab1->sizeHint().width());
+    setMinimumWidth(std::max(minimumSizeHint().width(), menuBar()->sizeHint().width()));
 }
 
 void Form1::createStatusBar()

@@ -65,6 +65,7 @@ private:
     void createToolBar();
     void createTabStrip();
     void createStatusBar();
+    void fitBarsWhole();
     void showCaret();
     // The document as the recovery file keeps it.
     void snapshot(RecoveryRecord &record) const;

@@ -2,9 +2,9 @@
 
 #include "appinfo.h"
 #include "commands/filecommands.h"
+#include "commondialogs.h"
 #include "form1.h"
 #include "outsideworld.h"
-#include "qtcommondialogs.h"
 
 #include "dialogs/common/twips.h"
 #include "document/recovery.h"

@@ -19,11 +19,6 @@ QStringList nameFiltersFrom(const QString &filter)
     return filters;
 }
 
-QString shownLines(QString text)
-{
-    return text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-}
-
 namespace {
 CommonDialogs::Answer ask(const QString &text, QMessageBox::StandardButtons buttons,
                           CommonDialogs::Answer defaultAnswer)

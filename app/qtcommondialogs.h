@@ -12,9 +12,6 @@ class HelpViewer;
 // QFileDialog reads it from.
 QStringList nameFiltersFrom(const QString &filter);
 
-// Carriage returns separate the lines of the program's messages; widgets want '\n'.
-QString shownLines(QString text);
-
 class QtCommonDialogs : public CommonDialogs
 {
 public:

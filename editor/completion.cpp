@@ -4,8 +4,6 @@
 #include "tagreader.h"
 #include "vocabulary.h"
 
-#include <Qsci/qsciscintilla.h>
-
 #include <cstring>
 
 namespace {
@@ -67,29 +65,13 @@ QStringList offered(const HtmlContext &context)
 }
 } // namespace
 
-Completion::Completion(Editor &editor, QsciScintilla &area)
+Completion::Completion(Editor &editor)
     : QObject(&editor)
     , m_editor(editor)
-    , m_area(area)
 {
-    // Items hold blanks ("Times New Roman"); the list keeps its order (values as the
-    // dialogs list them), matches without case but prefers the case typed, and closes only
-    // when the word is accepted, given up with Escape or no longer fits.
-    m_area.SendScintilla(QsciScintilla::SCI_AUTOCSETSEPARATOR, long('\n'));
-    m_area.SendScintilla(QsciScintilla::SCI_AUTOCSETTYPESEPARATOR, long('\x1e'));
-    m_area.SendScintilla(QsciScintilla::SCI_AUTOCSETORDER, long(QsciScintilla::SC_ORDER_CUSTOM));
-    m_area.SendScintilla(QsciScintilla::SCI_AUTOCSETIGNORECASE, 1L);
-    m_area.SendScintilla(QsciScintilla::SCI_AUTOCSETCASEINSENSITIVEBEHAVIOUR,
-                         long(QsciScintilla::SC_CASEINSENSITIVEBEHAVIOUR_RESPECTCASE));
-    m_area.SendScintilla(QsciScintilla::SCI_AUTOCSETFILLUPS, "");
-    m_area.SendScintilla(QsciScintilla::SCI_AUTOCSETCHOOSESINGLE, 0L);
-    m_area.SendScintilla(QsciScintilla::SCI_AUTOCSETCANCELATSTART, 0L);
-    m_area.SendScintilla(QsciScintilla::SCI_AUTOCSETMAXHEIGHT, 10L);
-
-    connect(&m_area, &QsciScintilla::SCN_CHARADDED, this, &Completion::characterAdded);
-    connect(&m_area, &QsciScintilla::SCN_AUTOCCHARDELETED, this, &Completion::narrow);
-    connect(&m_area, qOverload<const char *, int, int, int>(&QsciScintilla::SCN_AUTOCSELECTION),
-            this, [this](const char *item, int wordStart, int, int) { accept(item, wordStart); });
+    connect(&m_editor, &Editor::characterTyped, this, &Completion::characterAdded);
+    connect(&m_editor, &Editor::wordListCharacterDeleted, this, &Completion::narrow);
+    connect(&m_editor, &Editor::wordListChosen, this, &Completion::accept);
 }
 
 void Completion::setEnabled(bool enabled)
@@ -154,9 +136,7 @@ void Completion::offer(const HtmlContext &context, long wordStart)
     if (listOpen() && items == m_items)
         return;
     m_items = items;
-    const QByteArray list = items.join('\n').toUtf8();
-    m_area.SendScintilla(QsciScintilla::SCI_AUTOCSHOW,
-                         static_cast<uintptr_t>(caret() - wordStart), list.constData());
+    m_editor.showWordList(caret() - wordStart, items);
 }
 
 void Completion::narrow()
@@ -176,11 +156,10 @@ void Completion::narrow()
     offer(context, m_wordStart);
 }
 
-void Completion::accept(const char *item, long wordStart)
+void Completion::accept(const QString &chosen, long wordStart)
 {
     // Written here rather than by Scintilla: in the case typed, with what follows the word.
     close();
-    const QString chosen = QString::fromUtf8(item);
     const long end = caret();
     switch (m_listed.kind) {
     case HtmlContext::AttributeName: {
@@ -242,22 +221,18 @@ void Completion::writeEndTag()
 
 void Completion::replace(long from, long to, const QByteArray &text, long caretBack)
 {
-    m_area.SendScintilla(QsciScintilla::SCI_BEGINUNDOACTION);
-    m_area.SendScintilla(QsciScintilla::SCI_SETTARGETRANGE, from, to);
-    m_area.SendScintilla(QsciScintilla::SCI_REPLACETARGET, text.size(), text.constData());
-    m_area.SendScintilla(QsciScintilla::SCI_GOTOPOS, from + long(text.size()) - caretBack);
-    m_area.SendScintilla(QsciScintilla::SCI_ENDUNDOACTION);
+    m_editor.replaceRange(from, to, text, from + long(text.size()) - caretBack);
 }
 
 bool Completion::listOpen() const
 {
     // Scintilla also closes the list itself: on Escape, a click, a move of the caret.
-    return m_wordStart >= 0 && m_area.SendScintilla(QsciScintilla::SCI_AUTOCACTIVE) != 0;
+    return m_wordStart >= 0 && m_editor.wordListShown();
 }
 
 void Completion::close()
 {
-    m_area.SendScintilla(QsciScintilla::SCI_AUTOCCANCEL);
+    m_editor.closeWordList();
     m_wordStart = -1;
 }
 
@@ -268,12 +243,10 @@ QByteArray Completion::before(long position) const
 
 char Completion::at(long position) const
 {
-    if (position < 0)
-        return 0;
-    return char(m_area.SendScintilla(QsciScintilla::SCI_GETCHARAT, position));
+    return m_editor.heldByte(position);
 }
 
 long Completion::caret() const
 {
-    return m_area.SendScintilla(QsciScintilla::SCI_GETCURRENTPOS);
+    return m_editor.caretOffset();
 }

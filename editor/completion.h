@@ -6,7 +6,6 @@
 #include <QStringList>
 
 class Editor;
-class QsciScintilla;
 
 // Completes what is typed from the vocabulary, in Scintilla's own list: element names
 // after "<", attributes and their values inside a start tag, entities after "&" and
@@ -15,7 +14,7 @@ class QsciScintilla;
 class Completion : public QObject
 {
 public:
-    Completion(Editor &editor, QsciScintilla &area);
+    explicit Completion(Editor &editor);
 
     void setEnabled(bool enabled);
     bool isEnabled() const { return m_enabled; }
@@ -25,7 +24,7 @@ public:
 
 private:
     void characterAdded(int character);
-    void accept(const char *item, long wordStart);
+    void accept(const QString &chosen, long wordStart);
     // Shows the list for what the context says is being typed; none when nothing fits.
     void offer(const HtmlContext &context, long wordStart);
     // Narrows the open list to what is typed since it opened, or closes it.
@@ -40,7 +39,6 @@ private:
     long caret() const;
 
     Editor &m_editor;
-    QsciScintilla &m_area;
     bool m_enabled = true;
     HtmlContext m_listed;   // what the open list completes
     QStringList m_items;    // what it shows

@@ -98,7 +98,28 @@ Editor::Editor(QWidget *parent)
     // the run is short and in the cache of measured runs. The tags, attributes and words
     // of a page repeat; the default cache of 1024 runs is too small to hold them.
     m_area->SendScintilla(QsciScintilla::SCI_SETPOSITIONCACHE, 16384UL);
-    m_completion = new Completion(*this, *m_area);
+    // The word list: items hold blanks ("Times New Roman"); it keeps the order given (values
+    // as the dialogs list them), matches without case but prefers the case typed, and closes
+    // only when a word is chosen, given up with Escape or no longer fits.
+    m_area->SendScintilla(QsciScintilla::SCI_AUTOCSETSEPARATOR, long('\n'));
+    m_area->SendScintilla(QsciScintilla::SCI_AUTOCSETTYPESEPARATOR, long('\x1e'));
+    m_area->SendScintilla(QsciScintilla::SCI_AUTOCSETORDER, long(QsciScintilla::SC_ORDER_CUSTOM));
+    m_area->SendScintilla(QsciScintilla::SCI_AUTOCSETIGNORECASE, 1L);
+    m_area->SendScintilla(QsciScintilla::SCI_AUTOCSETCASEINSENSITIVEBEHAVIOUR,
+                          long(QsciScintilla::SC_CASEINSENSITIVEBEHAVIOUR_RESPECTCASE));
+    m_area->SendScintilla(QsciScintilla::SCI_AUTOCSETFILLUPS, "");
+    m_area->SendScintilla(QsciScintilla::SCI_AUTOCSETCHOOSESINGLE, 0L);
+    m_area->SendScintilla(QsciScintilla::SCI_AUTOCSETCANCELATSTART, 0L);
+    m_area->SendScintilla(QsciScintilla::SCI_AUTOCSETMAXHEIGHT, 10L);
+    connect(m_area, &QsciScintilla::SCN_CHARADDED, this, &Editor::characterTyped);
+    connect(m_area, &QsciScintilla::SCN_AUTOCCHARDELETED, this,
+            &Editor::wordListCharacterDeleted);
+    connect(m_area,
+            qOverload<const char *, int, int, int>(&QsciScintilla::SCN_AUTOCSELECTION), this,
+            [this](const char *item, int wordStart, int, int) {
+                emit wordListChosen(QString::fromUtf8(item), wordStart);
+            });
+    m_completion = new Completion(*this);
 
     QFont font(QStringLiteral("Courier New"), 10);
     if (!QtCompat::fontFamilies().contains(font.family())) {
@@ -120,12 +141,11 @@ Editor::Editor(QWidget *parent)
         if (updated & QsciScintilla::SC_UPDATE_CONTENT)
             keepStrikeOut();
     });
-    connect(m_area, &QsciScintilla::SCN_CHARADDED, this, [this] { emit characterTyped(); });
-    // Only the "about to change" notifications: QScintilla answers the others with work
-    // that grows with the document, which would make every edit of a large file slow.
-    m_area->SendScintilla(QsciScintilla::SCI_SETMODEVENTMASK,
-                          QsciScintilla::SC_MOD_BEFOREINSERT | QsciScintilla::SC_MOD_BEFOREDELETE);
-    connect(m_area, &QsciScintilla::SCN_MODIFIED, this, [this](int position) {
+    accessibilityActiveChanged(QAccessible::isActive());
+    QAccessible::installActivationObserver(this);
+    connect(m_area, &QsciScintilla::SCN_MODIFIED, this, [this](int position, int type) {
+        if (!(type & (QsciScintilla::SC_MOD_BEFOREINSERT | QsciScintilla::SC_MOD_BEFOREDELETE)))
+            return;
         if (position < m_counted.position)
             m_counted = {};
         if (!m_loading)
@@ -133,6 +153,22 @@ Editor::Editor(QWidget *parent)
     });
     connect(m_area, &QsciScintilla::modificationChanged, this,
             [this] { emit modifiedChanged(isModified()); });
+}
+
+Editor::~Editor()
+{
+    QAccessible::removeActivationObserver(this);
+}
+
+void Editor::accessibilityActiveChanged(bool active)
+{
+    // Only the "about to change" notifications: QScintilla answers the others with work
+    // that grows with the document, which would make every edit of a large file slow. An
+    // assistive tool that listens hears of each insert and delete from those others.
+    unsigned long mask = QsciScintilla::SC_MOD_BEFOREINSERT | QsciScintilla::SC_MOD_BEFOREDELETE;
+    if (active)
+        mask |= QsciScintilla::SC_MOD_INSERTTEXT | QsciScintilla::SC_MOD_DELETETEXT;
+    m_area->SendScintilla(QsciScintilla::SCI_SETMODEVENTMASK, mask);
 }
 
 void Editor::putSelectedText(const QString &text, LineBreaks breaks)
@@ -492,6 +528,39 @@ bool Editor::autoCompletion() const
     return m_completion->isEnabled();
 }
 
+void Editor::replaceRange(long from, long to, const QByteArray &text, long caret)
+{
+    m_area->SendScintilla(QsciScintilla::SCI_BEGINUNDOACTION);
+    m_area->SendScintilla(QsciScintilla::SCI_SETTARGETRANGE, from, to);
+    m_area->SendScintilla(QsciScintilla::SCI_REPLACETARGET, text.size(), text.constData());
+    m_area->SendScintilla(QsciScintilla::SCI_GOTOPOS, caret);
+    m_area->SendScintilla(QsciScintilla::SCI_ENDUNDOACTION);
+}
+
+char Editor::heldByte(long position) const
+{
+    if (position < 0)
+        return 0;
+    return char(m_area->SendScintilla(QsciScintilla::SCI_GETCHARAT, position));
+}
+
+void Editor::showWordList(long typedLength, const QStringList &items)
+{
+    const QByteArray list = items.join(QLatin1Char('\n')).toUtf8();
+    m_area->SendScintilla(QsciScintilla::SCI_AUTOCSHOW, static_cast<uintptr_t>(typedLength),
+                          list.constData());
+}
+
+bool Editor::wordListShown() const
+{
+    return m_area->SendScintilla(QsciScintilla::SCI_AUTOCACTIVE) != 0;
+}
+
+void Editor::closeWordList()
+{
+    m_area->SendScintilla(QsciScintilla::SCI_AUTOCCANCEL);
+}
+
 void Editor::releaseKeys(const QList<QKeySequence> &keys)
 {
     const QList<QsciCommand *> commands = m_area->standardCommands()->commands();
@@ -555,9 +624,24 @@ bool Editor::searchIn(const Needle &needle, long start, long end) const
 
 void Editor::noticeSelection()
 {
+    keepOneRange();
     if (m_loading || currentSelection() == m_lastSelection)
         return;
     announceSelection();
+}
+
+void Editor::keepOneRange()
+{
+    using Sci = QsciScintilla;
+    const bool block = m_area->SendScintilla(Sci::SCI_SELECTIONISRECTANGLE) != 0;
+    if (!block && m_area->SendScintilla(Sci::SCI_GETSELECTIONS) <= 1)
+        return;
+    const long anchor = m_area->SendScintilla(block ? Sci::SCI_GETRECTANGULARSELECTIONANCHOR
+                                                    : Sci::SCI_GETANCHOR);
+    const long caret = m_area->SendScintilla(block ? Sci::SCI_GETRECTANGULARSELECTIONCARET
+                                                   : Sci::SCI_GETCURRENTPOS);
+    m_area->SendScintilla(Sci::SCI_SETEMPTYSELECTION, caret);
+    m_area->SendScintilla(Sci::SCI_SETANCHOR, anchor);
 }
 
 void Editor::announceSelection()

@@ -5,10 +5,12 @@
 #include "document/bytesearch.h"
 #include "document/encoding.h"
 
+#include <QAccessible>
 #include <QByteArray>
 #include <QFont>
 #include <QKeySequence>
 #include <QList>
+#include <QStringList>
 #include <QWidget>
 
 #include <utility>
@@ -21,10 +23,11 @@ class QIODevice;
 class TextArea;
 struct Occurrences;
 
-// The document editor (RichText1): with its colouring (HtmlLexer), the only code that
-// talks to QScintilla. It holds the document's bytes unchanged and offers the few
-// operations the program uses.
-class Editor : public QWidget
+// The document editor (RichText1): with its parts (TextArea, the colouring in HtmlLexer
+// and the DocumentLoader that builds its next document), the only code that talks to
+// QScintilla. It holds the document's bytes unchanged and offers the few operations the
+// program uses, completion's included.
+class Editor : public QWidget, private QAccessible::ActivationObserver
 {
     Q_OBJECT
 
@@ -32,6 +35,7 @@ public:
     enum FindFlag { WholeWord = 2, MatchCase = 4 };
 
     explicit Editor(QWidget *parent = nullptr);
+    ~Editor() override;
 
     // How the line breaks of a text put in are written: as given (the user's own text), or
     // each (CR LF, LF or CR) as the page's line end (the program's).
@@ -97,13 +101,27 @@ public:
     // Completion of what is typed, and the end tag written for "</"; on at start.
     void setAutoCompletion(bool on);
     bool autoCompletion() const;
+    // What completion writes: the held text of [from, to) replaced as one undo step, as
+    // typing replaces it, with the caret put at caret afterwards.
+    void replaceRange(long from, long to, const QByteArray &text, long caret);
+    // The held byte at the position; 0 outside the text.
+    char heldByte(long position) const;
+    // The list of words completion offers for the word before the caret, of which
+    // typedLength bytes are typed; choosing one tells wordListChosen.
+    void showWordList(long typedLength, const QStringList &items);
+    bool wordListShown() const;
+    void closeWordList();
 
     // Gives up the editor's own bindings of these keys, so the window's shortcuts win.
     void releaseKeys(const QList<QKeySequence> &keys);
     QWidget *textArea() const;
 
 signals:
-    void characterTyped();
+    void characterTyped(int character);
+    // The user chose an item of the word list for the word that starts at wordStart.
+    void wordListChosen(const QString &item, long wordStart);
+    // A character of the listed word was deleted, and the list stays open.
+    void wordListCharacterDeleted();
     void selectionChanged();
     // The caret stands somewhere else, also in a newly loaded document.
     void caretMoved();
@@ -118,6 +136,9 @@ protected:
 
 private:
     using Selection = std::pair<long, long>;
+
+    // An assistive tool started or stopped listening.
+    void accessibilityActiveChanged(bool active) override;
 
     // What Find looks for. Scintilla's own search steps through the text a character at a
     // time; the bytes are searched here, and Scintilla only judges word bounds.
@@ -135,6 +156,10 @@ private:
     // Makes the first occurrence in [start, end) the target.
     bool searchIn(const Needle &needle, long start, long end) const;
     void noticeSelection();
+    // Block and multiple selections are off: Cut, Copy, Paste, Delete and every insertion
+    // know one range of text. What Alt+Shift+arrows or a drag with Alt (Ctrl on X11) would
+    // make a block becomes the range from where it began to the caret.
+    void keepOneRange();
     void announceSelection();
     const char *heldText() const;
     // The held text of [from, to): the text's gap moves only when it lies inside.

@@ -26,6 +26,7 @@ std::optional<Tag> readTag(const QByteArray &text, qsizetype start)
     while (i < size && isNameCharacter(data[i]))
         ++i;
     tag.nameLength = i - tag.nameStart;
+    const qsizetype nameEnd = i;
     char quote = 0;
     for (; i < size; ++i) {
         const char c = data[i];
@@ -36,7 +37,9 @@ std::optional<Tag> readTag(const QByteArray &text, qsizetype start)
             quote = c;
         } else if (c == '>') {
             tag.end = i + 1;
-            tag.selfClosed = data[i - 1] == '/';
+            // "<BR/>" and "<BR />" close themselves; in "<A HREF=http://x.com/>" the "/"
+            // ends the address.
+            tag.selfClosed = data[i - 1] == '/' && (i - 1 == nameEnd || isBlank(data[i - 2]));
             return tag;
         }
     }

@@ -13,7 +13,7 @@ struct Tag
     qsizetype nameStart = 0;
     qsizetype nameLength = 0;
     bool closing = false;
-    bool selfClosed = false;
+    bool selfClosed = false; // "/>" right after the name or a blank
 
     QByteArray name(const QByteArray &text) const { return text.mid(nameStart, nameLength); }
 };

@@ -29,6 +29,11 @@ bool isLetter(char c)
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
+}
+
 bool isNameCharacter(char c)
 {
     return isLetter(c) || (c >= '0' && c <= '9') || c == '-' || c == ':' || c == '.' || c == '_';
@@ -80,7 +85,8 @@ std::vector<Tag> tagsOf(const std::string &text)
             continue;
         }
         tag.end = end + 1;
-        tag.selfClosed = text[end - 1] == '/';
+        tag.selfClosed
+            = text[end - 1] == '/' && (end - 1 == tag.nameEnd || isBlank(text[end - 2]));
         tag.name = upper(text.substr(tag.nameStart, tag.nameEnd - tag.nameStart));
         tags.push_back(tag);
         i = tag.end;

@@ -4,8 +4,10 @@
 
 #include "app/form1.h"
 #include "dialogs/common/twips.h"
+#include "editor/editor.h"
 
 #include <QHBoxLayout>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -139,10 +141,25 @@ private:
 
 using ButtonArrays = std::map<QString, std::shared_ptr<ButtonArray>>;
 
-QPushButton *createButton(const TabButton &entry, Form1 &form, ButtonArrays &arrays)
+// What a button does when pressed, then the keyboard goes back to the text, so that
+// typing and Ctrl+Z work at once after a button reached with Tab.
+void whenClicked(QPushButton *button, Form1 &form, Handler run)
+{
+    QObject::connect(button, &QPushButton::clicked, &form, [&form, run = std::move(run)] {
+        run(form);
+        form.editor().setFocus();
+    });
+}
+
+QPushButton *createButton(const TabButton &entry, Form1 &form, ButtonArrays &arrays,
+                          const QList<QKeySequence> &menuKeys)
 {
     auto button = new QPushButton(entry.caption);
     button->setFocusPolicy(Qt::TabFocus);
+    // The menu bar's access keys win: a button whose letter a menu has keeps its caption
+    // but leaves the key to the menu ("&Italic" and "&Insert...").
+    if (menuKeys.contains(button->shortcut()))
+        button->setShortcut({});
     // Buttons keep their sizes unless a caption needs more room; the squares stay square.
     const QString shown = QString(entry.caption).remove(QLatin1Char('&'));
     const int needed = button->fontMetrics().horizontalAdvance(shown) + twips(180);
@@ -151,8 +168,7 @@ QPushButton *createButton(const TabButton &entry, Form1 &form, ButtonArrays &arr
     button->setFixedSize(width, twips(entry.height));
     if (entry.index == notInArray) {
         button->setObjectName(entry.name);
-        QObject::connect(button, &QPushButton::clicked, &form,
-                         [&form, action = entry.action] { action(form); });
+        whenClicked(button, form, entry.action);
         return button;
     }
     button->setObjectName(QStringLiteral("%1(%2)").arg(entry.name).arg(entry.index));
@@ -160,8 +176,8 @@ QPushButton *createButton(const TabButton &entry, Form1 &form, ButtonArrays &arr
     if (!array)
         array = std::make_shared<ButtonArray>();
     array->set(entry.index, entry.action);
-    QObject::connect(button, &QPushButton::clicked, &form,
-                     [&form, array, index = entry.index] { array->click(index, form); });
+    whenClicked(button, form,
+                [array, index = entry.index](Form1 &owner) { array->click(index, owner); });
     return button;
 }
 } // namespace
@@ -169,6 +185,9 @@ QPushButton *createButton(const TabButton &entry, Form1 &form, ButtonArrays &arr
 void addTabPages(QTabWidget &strip, Form1 &form)
 {
     ButtonArrays arrays;
+    QList<QKeySequence> menuKeys;
+    for (const QAction *menu : form.menuBar()->actions())
+        menuKeys << QKeySequence::mnemonic(menu->text());
     for (const TabPage &content : pages()) {
         auto page = new QWidget;
         page->setObjectName(content.title);
@@ -176,14 +195,15 @@ void addTabPages(QTabWidget &strip, Form1 &form)
         pageLayout->setContentsMargins(twips(60), twips(60), twips(60), twips(60));
         pageLayout->setSpacing(0);
         for (const TabButton &tall : content.leftOfRows)
-            pageLayout->addWidget(createButton(tall, form, arrays), 0, Qt::AlignVCenter);
+            pageLayout->addWidget(createButton(tall, form, arrays, menuKeys), 0,
+                                  Qt::AlignVCenter);
         auto rows = new QVBoxLayout;
         rows->setSpacing(0);
         for (const std::vector<TabButton> &row : content.rows) {
             auto rowLayout = new QHBoxLayout;
             rowLayout->setSpacing(0);
             for (const TabButton &button : row)
-                rowLayout->addWidget(createButton(button, form, arrays));
+                rowLayout->addWidget(createButton(button, form, arrays, menuKeys));
             rowLayout->addStretch();
             rows->addLayout(rowLayout);
         }

@@ -151,6 +151,8 @@ void TestCaret::matchingTags_data()
     QTest::newRow("no end tag") << "<B|R><BR>" << "<BR><BR>";
     QTest::newRow("closed by itself") << "<DIV|/><DIV>x</DIV>" << "<DIV/><DIV>x</DIV>";
     QTest::newRow("quoted >") << "<A| HREF=\"a>b\">x</A>" << "[<A HREF=\"a>b\">]x[</A>]";
+    QTest::newRow("an address ending in /") << "<A| HREF=http://x.com/>y</A>"
+                                            << "[<A HREF=http://x.com/>]y[</A>]";
     QTest::newRow("in the attributes") << "<A HREF|=x>y</A>" << "<A HREF=x>y</A>";
     QTest::newRow("comment skipped") << "<B|>x<!-- </B> --></B>" << "[<B>]x<!-- </B> -->[</B>]";
     QTest::newRow("in a comment") << "<!-- <B|> --><B>x</B>" << "<!-- <B> --><B>x</B>";

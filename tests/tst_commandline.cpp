@@ -58,6 +58,7 @@ private slots:
     void goOnOpensTheFileGiven();
     void unreadableFileLeavesUntitledDocument_data();
     void unreadableFileLeavesUntitledDocument();
+    void readOnlyFileIsRefused();
     void noFileGivesUntitledDocument();
 };
 
@@ -179,6 +180,25 @@ void TestCommandLine::unreadableFileLeavesUntitledDocument()
                              .arg(QDir::toNativeSeparators(path), reason)});
     QCOMPARE(main->editor().bytes(), QByteArray());
     QCOMPARE(main->windowTitle(), QStringLiteral("Quillet 2.0 - Untitled.htm"));
+    QVERIFY(main->document().untitled);
+}
+
+void TestCommandLine::readOnlyFileIsRefused()
+{
+    QTemporaryDir dir;
+    const QString path
+        = readCommandLine({QStringLiteral("quillet"), dir.filePath(QStringLiteral("locked.htm"))})
+              .file;
+    writeReadOnlyFile(path, "<P>locked");
+
+    Intro intro(path);
+    intro.goOn();
+    Form1 *main = intro.form.mainWindow();
+    QVERIFY(main);
+    QCOMPARE(intro.dialogs.messages,
+             QStringList(path + "\rThis file is read-only and cannot be saved back.\r"
+                                "Choose another file."));
+    QCOMPARE(main->editor().bytes(), QByteArray());
     QVERIFY(main->document().untitled);
 }
 

@@ -149,6 +149,10 @@ void TestCompletion::openElement_data()
     QTest::newRow("mixed case") << QByteArray("<b>x</B><Font SIZE=2>y") << QByteArray("Font");
     QTest::newRow("void") << QByteArray("<P>x<BR><IMG SRC=\"a.gif\">") << QByteArray("P");
     QTest::newRow("closed by itself") << QByteArray("<DIV>x<SPAN/>") << QByteArray("DIV");
+    QTest::newRow("closed by itself after a blank") << QByteArray("<DIV>x<SPAN />")
+                                                    << QByteArray("DIV");
+    QTest::newRow("an address ending in /")
+        << QByteArray("<P>See <A HREF=http://www.example.com/>our site") << QByteArray("A");
     QTest::newRow("unclosed inside a closed one") << QByteArray("<DIV><P>text</DIV>")
                                                   << QByteArray();
     QTest::newRow("a stray end tag") << QByteArray("<B>x</I>") << QByteArray("B");

@@ -93,6 +93,7 @@ private slots:
     void droppedFileOpens_data();
     void droppedFileOpens();
     void firstLocalFileOfADropOpens();
+    void droppedReadOnlyFileIsRefused();
     void mainWindowTakesFilesOnly();
     void droppedTextGoesIntoTheEditor();
     void desktopEntryValidates();
@@ -182,6 +183,25 @@ void TestDesktop::firstLocalFileOfADropOpens()
                                       QUrl::fromLocalFile(first), QUrl::fromLocalFile(second)}));
     QCOMPARE(program.bytes(), QByteArray("<P>first"));
     QCOMPARE(program.form.document().fileName, first);
+}
+
+void TestDesktop::droppedReadOnlyFileIsRefused()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("locked.htm"));
+    writeReadOnlyFile(path, "<P>locked");
+
+    Program program;
+    program.show();
+    program.type(QStringLiteral("typed"));
+    QVERIFY(dropFiles(&program.form, {QUrl::fromLocalFile(path)}));
+    // Refused before the question about the unsaved text, which would be asked for nothing.
+    QCOMPARE(program.dialogs.messages,
+             QStringList(path + "\rThis file is read-only and cannot be saved back.\r"
+                                "Choose another file."));
+    QCOMPARE(program.dialogs.questions, QStringList());
+    QCOMPARE(program.bytes(), QByteArray("typed"));
+    QCOMPARE(program.form.windowTitle(), QStringLiteral("Quillet 2.0 - Untitled.htm"));
 }
 
 void TestDesktop::mainWindowTakesFilesOnly()

@@ -97,6 +97,7 @@ private slots:
     void commands_data();
     void commands();
     void cutRemovesTheSelectionAndLeavesTheCaretThere();
+    void cutTakesWhatAltShiftArrowsSelect();
     void copyNeverChangesTheDocument();
     void commandsWithNothingToDoLeaveTheDocumentUnchanged_data();
     void commandsWithNothingToDoLeaveTheDocumentUnchanged();
@@ -175,6 +176,21 @@ void TestEditCommands::cutRemovesTheSelectionAndLeavesTheCaretThere()
     program.type("Z");
     QCOMPARE(program.bytes(), QByteArray("<I>Z</I>"));
     QCOMPARE(clipboard()->text(), QString("word"));
+}
+
+// The editor draws no block: what Cut takes is what leaves the page.
+void TestEditCommands::cutTakesWhatAltShiftArrowsSelect()
+{
+    Program program;
+    program.show();
+    program.editor().setBytes("abcdef\nghijkl");
+    program.key(Qt::Key_Right);
+    program.key(Qt::Key_Down, Qt::AltModifier | Qt::ShiftModifier);
+    program.key(Qt::Key_Right, Qt::AltModifier | Qt::ShiftModifier);
+    program.key(Qt::Key_Right, Qt::AltModifier | Qt::ShiftModifier);
+    program.trigger("mnucut");
+    QCOMPARE(clipboard()->text(), QString("bcdef\nghi"));
+    QCOMPARE(program.bytes(), QByteArray("ajkl"));
 }
 
 void TestEditCommands::copyNeverChangesTheDocument()

@@ -5,7 +5,10 @@
 #include "app/qtcommondialogs.h"
 #include "editor/qtcompat.h"
 
+#include <Qsci/qsciscintilla.h>
+
 #include <QAbstractScrollArea>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -13,15 +16,18 @@
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QWindow>
 
 namespace {
 // The menu bar as indented lines "name | caption | shortcut"; separators show as "-".
@@ -54,6 +60,27 @@ void rightClick(QWidget *textArea)
     auto viewport = static_cast<QAbstractScrollArea *>(textArea)->viewport();
     QTest::mouseClick(viewport, Qt::RightButton, {}, QPoint(20, 10));
 }
+
+// Where the buttons of the tab strip's page on show lie in the window.
+QList<QRect> tabButtonPlaces(Program &program)
+{
+    QList<QRect> places;
+    auto tabs = program.form.findChild<QTabWidget *>("SSTab1");
+    for (const QPushButton *button : tabs->currentWidget()->findChildren<QPushButton *>())
+        places << QRect(button->mapTo(&program.form, QPoint()), button->size());
+    return places;
+}
+
+bool overlap(const QList<QRect> &places)
+{
+    for (int i = 0; i < places.size(); ++i) {
+        for (int j = i + 1; j < places.size(); ++j) {
+            if (places[i].intersects(places[j]))
+                return true;
+        }
+    }
+    return false;
+}
 } // namespace
 
 class TestMainWindow : public QObject
@@ -74,9 +101,14 @@ private slots:
     void toolBar();
     void toolBarButtonsRunMenuHandlers();
     void tabStripAndStatusBar();
+    void smallestWindowShowsBarsWhole();
+    void windowMadeNarrowerAllTheSameKeepsTabButtonsApart();
     void rightClickPopsUpInsertMenu();
     void shortcutsWinOverEditorKeys();
     void undoKeysStayWithEditor();
+    void altWithALetterTypesNothing_data();
+    void altWithALetterTypesNothing();
+    void assistiveToolHearsInsertsAndDeletes();
     void changedByCaretMove();
     void changedByInsertionAndStaysAfterSave();
     void insertAtCaretReplacesSelection();
@@ -425,6 +457,33 @@ void TestMainWindow::tabStripAndStatusBar()
     QCOMPARE(bar->findChild<QLabel *>("Bar1Caret")->text(), QString("Ln 1, Col 1"));
 }
 
+void TestMainWindow::smallestWindowShowsBarsWhole()
+{
+    Program program;
+    program.show();
+    program.form.resize(1, 1);
+    QCOMPARE(program.form.size(), program.form.minimumSize());
+    const QWidget *bars[] = {program.form.menuBar(), program.find<QToolBar>("Toolbar1"),
+                             program.find<QTabWidget>("SSTab1")->tabBar()};
+    for (const QWidget *bar : bars)
+        QVERIFY2(bar->width() >= bar->sizeHint().width(), qPrintable(bar->objectName()));
+    const QList<QRect> places = tabButtonPlaces(program);
+    QVERIFY(!overlap(places));
+    for (const QRect &place : places)
+        QVERIFY(place.right() < program.form.width());
+}
+
+// A window system that ignores the least size (X11 without a window manager) may make the
+// window narrower: the tab strip is cut off at the edge, its buttons not laid over each other.
+void TestMainWindow::windowMadeNarrowerAllTheSameKeepsTabButtonsApart()
+{
+    Program program;
+    program.show();
+    program.form.windowHandle()->resize(300, 250);
+    QTRY_COMPARE(program.form.width(), 300);
+    QVERIFY(!overlap(tabButtonPlaces(program)));
+}
+
 void TestMainWindow::rightClickPopsUpInsertMenu()
 {
     Program program;
@@ -473,6 +532,64 @@ void TestMainWindow::undoKeysStayWithEditor()
     QCOMPARE(program.bytes(), QByteArray());
     program.key(Qt::Key_Y, Qt::ControlModifier);
     QCOMPARE(program.bytes(), QByteArray("abc"));
+}
+
+void TestMainWindow::altWithALetterTypesNothing_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("field");
+    QTest::newRow("the editor") << QString() << QString();
+    QTest::newRow("a text field") << "Find" << "Findit";
+}
+
+// No access key of the window takes these letters; AltGr, which Windows reports as
+// Ctrl+Alt, still types.
+void TestMainWindow::altWithALetterTypesNothing()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, field);
+    Program program;
+    program.show();
+    QWidget *target = program.textArea();
+    if (!window.isEmpty()) {
+        program.form.showWindow(window);
+        target = program.find<QLineEdit>(field, window);
+    }
+    QTest::keyClicks(target, "X");
+    for (Qt::Key letter : {Qt::Key_C, Qt::Key_Q, Qt::Key_Z, Qt::Key_X, Qt::Key_J})
+        QTest::keyClick(target, letter, Qt::AltModifier);
+    QTest::sendKeyEvent(QTest::Click, target, Qt::Key_E, QStringLiteral("\u20ac"),
+                        Qt::ControlModifier | Qt::AltModifier);
+    QTest::keyClicks(target, "Y");
+    const QString typed = window.isEmpty() ? QString::fromUtf8(program.bytes())
+                                           : static_cast<QLineEdit *>(target)->text();
+    QCOMPARE(typed, QStringLiteral("X\u20acY"));
+}
+
+// QScintilla tells an assistive tool of each insert and delete from the notifications
+// that follow them, which the editor asks for only while a tool listens: here one that
+// starts after the program and stops again.
+void TestMainWindow::assistiveToolHearsInsertsAndDeletes()
+{
+    Program program;
+    program.show();
+    QStringList heard;
+    QObject::connect(static_cast<QsciScintilla *>(program.textArea()),
+                     &QsciScintilla::SCN_MODIFIED,
+                     [&heard](int, int type, const char *text, int length) {
+                         if (type & (QsciScintilla::SC_MOD_INSERTTEXT
+                                     | QsciScintilla::SC_MOD_DELETETEXT))
+                             heard << (type & QsciScintilla::SC_MOD_INSERTTEXT ? "+" : "-")
+                                          + QString::fromUtf8(text, length);
+                     });
+    program.type("a");
+    QAccessible::setActive(true);
+    program.type("bc");
+    program.key(Qt::Key_Backspace);
+    QAccessible::setActive(false);
+    program.type("d");
+    QCOMPARE(heard, QStringList({"+b", "+c", "-c"}));
+    QCOMPARE(program.bytes(), QByteArray("abd"));
 }
 
 void TestMainWindow::changedByCaretMove()

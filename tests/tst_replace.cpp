@@ -2,12 +2,13 @@
 
 #include <Qsci/qsciscintilla.h>
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
-// The Replace window: Find's search with "&Replace" and "Replace &All".
+// The Replace window: Find's search with "&Replace" and "Replace A&ll".
 namespace {
 // Opens the window and fills its two texts and its option.
 void fill(Program &program, const QString &text, const QString &replacement,
@@ -39,6 +40,7 @@ private slots:
     void replaceTakesAnOccurrenceAndMovesOn_data();
     void replaceTakesAnOccurrenceAndMovesOn();
     void cancelHidesAndKeepsFieldsAndOption();
+    void accessKeysOfReplaceAllAndCancel();
 };
 
 void TestReplace::windowShowsItsControls()
@@ -58,7 +60,7 @@ void TestReplace::windowShowsItsControls()
                              "replaceall", "Cancel"})
         buttons << program.find<QAbstractButton>(name, "Replace")->text();
     QCOMPARE(buttons, QStringList({"Match Case", "Whole word only", "None of the above...",
-                                   "&Find next", "&Replace", "Replace &All", "C&ancel"}));
+                                   "&Find next", "&Replace", "Replace A&ll", "C&ancel"}));
     QVERIFY(program.find<QRadioButton>("Option2", "Replace")->isChecked());
     QCOMPARE(program.find<QLineEdit>("Findit", "Replace")->text(), QString());
     QCOMPARE(program.find<QLineEdit>("Replacewith", "Replace")->text(), QString());
@@ -223,6 +225,20 @@ void TestReplace::cancelHidesAndKeepsFieldsAndOption()
     // The Find window keeps its own fields.
     program.trigger("mnufind");
     QCOMPARE(program.find<QLineEdit>("Findit", "Find")->text(), QString());
+}
+
+void TestReplace::accessKeysOfReplaceAllAndCancel()
+{
+    Program program;
+    program.show();
+    program.editor().setBytes("a a");
+    fill(program, "a", "b", "Option2");
+    QWidget *window = program.window("Replace");
+    QTRY_COMPARE(QApplication::activeWindow(), window);
+    QTest::keyClick(window, Qt::Key_L, Qt::AltModifier);
+    QTRY_COMPARE(program.bytes(), QByteArray("b b"));
+    QTest::keyClick(window, Qt::Key_A, Qt::AltModifier);
+    QTRY_VERIFY(!window->isVisible());
 }
 
 QTEST_MAIN(TestReplace)

@@ -1,5 +1,7 @@
 #include "support/program.h"
 
+#include <QApplication>
+#include <QMenu>
 #include <QPushButton>
 #include <QTabWidget>
 
@@ -23,6 +25,9 @@ private slots:
     void dialogButtonsShowTheMenuItemsWindow();
     void tabPages_data();
     void tabPages();
+    void menuAccessKeysWinOverTabButtons_data();
+    void menuAccessKeysWinOverTabButtons();
+    void tabButtonGivesFocusBackToEditor();
 };
 
 void TestSnippets::menuSnippets_data()
@@ -270,6 +275,47 @@ void TestSnippets::tabPages()
     for (QPushButton *button : found)
         shown << button->objectName() + " " + button->text();
     QCOMPARE(shown, buttons);
+}
+
+void TestSnippets::menuAccessKeysWinOverTabButtons_data()
+{
+    QTest::addColumn<int>("letter");
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QByteArray>("bytes");
+    // "T&itle", "New l&ine" and "&Italic" have I, "New &Paragraph" has P.
+    QTest::newRow("Alt+I opens Insert") << int(Qt::Key_I) << "mnucommands" << QByteArray();
+    QTest::newRow("Alt+P opens Options") << int(Qt::Key_P) << "mnuoptions" << QByteArray();
+    QTest::newRow("Alt+O still presses Bold") << int(Qt::Key_O) << QString()
+                                              << QByteArray("<B>Bold</B>");
+}
+
+void TestSnippets::menuAccessKeysWinOverTabButtons()
+{
+    QFETCH(int, letter);
+    QFETCH(QString, menu);
+    QFETCH(QByteArray, bytes);
+    Program program;
+    program.show();
+    QTest::keyClick(&program.form, Qt::Key(letter), Qt::AltModifier);
+    if (!menu.isEmpty()) {
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QCOMPARE(QApplication::activePopupWidget()->objectName(), menu);
+        QApplication::activePopupWidget()->close();
+    }
+    QTRY_COMPARE(program.bytes(), bytes);
+}
+
+void TestSnippets::tabButtonGivesFocusBackToEditor()
+{
+    Program program;
+    program.show();
+    auto bold = program.find<QPushButton>("Command4");
+    bold->setFocus(Qt::TabFocusReason); // where Tab brings the keyboard
+    QTest::keyClick(bold, Qt::Key_Space);
+    QTest::keyClicks(QApplication::focusWidget(), "x");
+    QCOMPARE(program.bytes(), QByteArray("<B>Bold</B>x"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(program.bytes(), QByteArray("<B>Bold</B>"));
 }
 
 QTEST_MAIN(TestSnippets)

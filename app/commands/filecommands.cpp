@@ -29,12 +29,14 @@ namespace {
 const QString defaultSuffix = QStringLiteral("htm");
 const QString openQuestion = QStringLiteral("Document has changed. Do you wish to save it?");
 
-// The old file dialog refused files the user could not save back.
+// The old file dialog refused files the user could not save back; a file dropped or named
+// on the command line is refused alike. What is no file at all is the reader's to report.
 bool isReadOnly(const QString &path)
 {
     const QFileInfo file(path);
-    return !file.isWritable() || !(file.permissions() & QFileDevice::WriteOwner)
-           || !QFileInfo(file.absolutePath()).isWritable();
+    return file.isFile()
+           && (!file.isWritable() || !(file.permissions() & QFileDevice::WriteOwner)
+               || !QFileInfo(file.absolutePath()).isWritable());
 }
 // A name of nothing but blanks, as typed or with the dialog's default suffix added.
 bool isBlankName(const QString &path)
@@ -117,20 +119,16 @@ void FileCommands::open()
         const std::optional<QString> path = m_form.dialogs().openFile(request);
         if (!path || path->isEmpty())
             return;
-        if (!isReadOnly(*path)) {
+        if (!refusesReadOnly(*path)) {
             load(*path);
             return;
         }
-        m_form.dialogs().message(
-            QStringLiteral("%1\rThis file is read-only and cannot be saved back.\r"
-                           "Choose another file.")
-                .arg(*path));
     }
 }
 
 void FileCommands::open(const QString &path)
 {
-    if (askToSave(openQuestion))
+    if (!refusesReadOnly(path) && askToSave(openQuestion))
         load(path);
 }
 
@@ -225,6 +223,17 @@ bool FileCommands::restore(const RecoveryRecord &record)
     m_form.setDocumentFile(record.fileName, record.untitled);
     m_form.setFileStamp(record.stamp);
     m_form.markChanged();
+    return true;
+}
+
+bool FileCommands::refusesReadOnly(const QString &path)
+{
+    if (!isReadOnly(path))
+        return false;
+    m_form.dialogs().message(
+        QStringLiteral("%1\rThis file is read-only and cannot be saved back.\r"
+                       "Choose another file.")
+            .arg(path));
     return true;
 }
 

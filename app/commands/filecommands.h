@@ -16,8 +16,8 @@ public:
 
     void newDocument();
     void open();
-    // Open without the dialog, for a file that comes from outside (a drop): the same
-    // question first, then the file.
+    // Open without the dialog, for a file that comes from outside (a drop, the command
+    // line): a read-only file is refused as the dialog's is; then the same question.
     void open(const QString &path);
     bool save();
     bool saveAs();
@@ -37,6 +37,8 @@ public:
     bool restore(const RecoveryRecord &record);
 
 private:
+    // Tells the user when the file is one Quillet could not save back, which is not opened.
+    bool refusesReadOnly(const QString &path);
     // Writes only what the user allows: a file another program changed since the document
     // read or wrote it is overwritten only on Yes.
     bool write(const QString &path);

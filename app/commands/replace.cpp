@@ -16,7 +16,7 @@ Replace::Replace(Form1 &form)
     , Label2(makeLabel(QStringLiteral("Label2"), QStringLiteral("Replace with:")))
     , Replacewith(makeText(QStringLiteral("Replacewith")))
     , replace(makeButton(QStringLiteral("replace"), QStringLiteral("&Replace")))
-    , replaceall(makeButton(QStringLiteral("replaceall"), QStringLiteral("Replace &All")))
+    , replaceall(makeButton(QStringLiteral("replaceall"), QStringLiteral("Replace A&ll")))
     , Label3(makeLabel(QStringLiteral("Label3"), QString()))
 {
     Label2->setBuddy(Replacewith);

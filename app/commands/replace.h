@@ -19,5 +19,5 @@ private:
     QLineEdit *Replacewith;
     QPushButton *replace;
     QPushButton *replaceall;
-    QLabel *Label3; // what "Replace &All" did
+    QLabel *Label3; // what "Replace A&ll" did
 };

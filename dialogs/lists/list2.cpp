@@ -1,6 +1,6 @@
 #include "list2.h"
 
-#include "app/qtcommondialogs.h"
+#include "app/commondialogs.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "ssi4.h"
 
-#include "app/qtcommondialogs.h"
+#include "app/commondialogs.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -9,6 +9,12 @@ void writeFile(const QString &path, const QByteArray &bytes)
         qFatal("cannot write %s", qPrintable(path));
 }
 
+void writeReadOnlyFile(const QString &path, const QByteArray &bytes)
+{
+    writeFile(path, bytes);
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+}
+
 QByteArray readFile(const QString &path)
 {
     QFile file(path);
