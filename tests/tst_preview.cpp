@@ -62,6 +62,8 @@ private slots:
     void installFolderAndPreviewFile();
 
     void f5SavesWithoutAskingAndOpensTheDocument();
+    void f5ShowsOnlyPagesThemselves_data();
+    void f5ShowsOnlyPagesThemselves();
     void f5OverwritesThePreviewFileEachTime();
     void f5OnAnUntitledDocumentAsksForAName();
     void f5OpensNothingWhenSaveAsIsCancelled();
@@ -140,6 +142,35 @@ void TestPreview::f5SavesWithoutAskingAndOpensTheDocument()
     QCOMPARE(contents(previewFile()), QByteArray("<P>old</P> new"));
     QCOMPARE(program.world.browserFiles, QStringList{path});
     QVERIFY(program.dialogs.messages.isEmpty());
+}
+
+// The system would hand any other document to its own program, which for a script runs
+// it: the browser gets the preview file instead.
+void TestPreview::f5ShowsOnlyPagesThemselves_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("itself");
+
+    QTest::newRow(".HTML") << "page.HTML" << true;
+    QTest::newRow(".shtml") << "page.shtml" << true;
+    QTest::newRow(".js") << "script.js" << false;
+    QTest::newRow(".tlp") << "form.tlp" << false;
+    QTest::newRow("no suffix") << "page" << false;
+}
+
+void TestPreview::f5ShowsOnlyPagesThemselves()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, itself);
+    const QString path = m_documents.filePath(name);
+    Program program;
+    openAndChange(program, path);
+
+    program.trigger("mnupreview");
+
+    QCOMPARE(program.world.browserFiles, QStringList{itself ? path : previewFile()});
+    QCOMPARE(contents(path), QByteArray("<P>old</P> new"));
+    QCOMPARE(contents(previewFile()), QByteArray("<P>old</P> new"));
 }
 
 void TestPreview::f5OverwritesThePreviewFileEachTime()
