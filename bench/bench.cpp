@@ -40,6 +40,7 @@ class QuietWorld : public OutsideWorld
 {
 public:
     QString installFolder() override { return {}; }
+    QString userDataFolder() override { return {}; }
     QString openInBrowser(const QString &) override { return {}; }
     QString startProgram(const QString &, const QStringList &) override { return {}; }
     QString print(const QString &) override { return {}; }

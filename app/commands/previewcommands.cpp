@@ -47,7 +47,7 @@ void previewInBrowser(Form1 &form)
 {
     // Without a successful save there is no current file to show; a failed write has
     // been reported already.
-    const QString preview = previewFile(form.world().installFolder());
+    const QString preview = previewFile(form.world().userDataFolder());
     if (!form.fileCommands().save() || !writePreviewFile(form, preview))
         return;
     const QString document = form.document().fileName;

@@ -16,6 +16,7 @@ public:
     };
 
     QString installFolder() override;
+    QString userDataFolder() override;
     QString openInBrowser(const QString &file) override;
     QString startProgram(const QString &program, const QStringList &arguments) override;
     QString print(const QString &text) override;
@@ -26,6 +27,8 @@ public:
     // Quillet's own folder for every fake world of a test program; a folder of its own under
     // the temporary folder unless the test sets one, never the real one.
     static QString ownFolder;
+    // The user's own data folder likewise, beside it.
+    static QString dataFolder;
     QStringList printed;
     int endings = 0;
 
