@@ -92,7 +92,9 @@ Editor::Editor(QWidget *parent)
     // that grows with the document, which would make every edit of a large file slow.
     m_area->SendScintilla(QsciScintilla::SCI_SETMODEVENTMASK,
                           QsciScintilla::SC_MOD_BEFOREINSERT | QsciScintilla::SC_MOD_BEFOREDELETE);
-    connect(m_area, &QsciScintilla::SCN_MODIFIED, this, [this](int position) {
+    connect(m_area, &QsciScintilla::SCN_MODIFIED, this,
+            [this](int position, int type, const char *, int length) {
+        m_lexer->textChanging(position, length, type & QsciScintilla::SC_MOD_BEFOREINSERT);
         if (position < m_counted.position)
             m_counted = {};
         if (!m_loading)
@@ -249,6 +251,7 @@ void Editor::adopt(DocumentLoader &loader)
     m_encoding = loader.finish();
     m_loading = true;
     m_area->setDocument(loader.m_holder->document());
+    m_lexer->newDocument();
     m_counted = {};
     keepStrikeOut();
     m_lastSelection = currentSelection();
