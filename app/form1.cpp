@@ -70,6 +70,13 @@ Form1::Form1(CommonDialogs &dialogs, OutsideWorld &world, QWidget *parent)
         if (!modified)
             m_recovery->discard();
     });
+    connect(m_recovery.get(), &Recovery::keepingFailed, this, [this](const QString &reason) {
+        Bar1->showMessage(QStringLiteral("Quillet cannot keep the unsaved text aside. %1")
+                              .arg(reason));
+    });
+    connect(m_recovery.get(), &Recovery::keepingResumed, this, [this] {
+        Bar1->showMessage(QStringLiteral("Quillet keeps the unsaved text aside again."), 10000);
+    });
     setAcceptDrops(true);
     new AltKeys(this);
 

@@ -1,5 +1,6 @@
 #include "installfolder.h"
 
+#include <QDir>
 #include <QStandardPaths>
 
 namespace {
@@ -17,20 +18,22 @@ QString installFolder(bool windows, const QString &appDataFolder)
 
 QString installFolder()
 {
-    return installFolder(onWindows,
-                         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    const QString folder = installFolder(
+        onWindows, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    // The setup program makes it; a program run from the zip makes it itself.
+    if (onWindows)
+        QDir().mkpath(folder);
+    return folder;
 }
 
-QString previewFile(const QString &installFolder, bool windows)
+QString userDataFolder()
 {
-    const QChar separator = windows ? QLatin1Char('\\') : QLatin1Char('/');
-    QString path = installFolder;
-    if (!path.endsWith(separator))
-        path += separator;
-    return path + QStringLiteral("temp") + separator + QStringLiteral("toview.htm");
+    // The local one on Windows, not the roaming one that follows the user to other
+    // machines; elsewhere both are the same.
+    return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
 }
 
-QString previewFile(const QString &installFolder)
+QString previewFile(const QString &userDataFolder)
 {
-    return previewFile(installFolder, onWindows);
+    return QDir(userDataFolder).filePath(QStringLiteral("temp/toview.htm"));
 }

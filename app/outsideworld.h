@@ -13,6 +13,8 @@ public:
 
     // Quillet's own folder (see installfolder.h).
     virtual QString installFolder() = 0;
+    // The user's own data folder, where the browser preview's file goes.
+    virtual QString userDataFolder() = 0;
     virtual QString openInBrowser(const QString &file) = 0;
     virtual QString startProgram(const QString &program, const QStringList &arguments) = 0;
     virtual QString print(const QString &text) = 0;

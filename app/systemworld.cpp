@@ -15,6 +15,11 @@ QString SystemWorld::installFolder()
     return ::installFolder();
 }
 
+QString SystemWorld::userDataFolder()
+{
+    return ::userDataFolder();
+}
+
 QString SystemWorld::openInBrowser(const QString &file)
 {
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(file)))

@@ -7,6 +7,7 @@ class SystemWorld : public OutsideWorld
 {
 public:
     QString installFolder() override;
+    QString userDataFolder() override;
     QString openInBrowser(const QString &file) override;
     QString startProgram(const QString &program, const QStringList &arguments) override;
     QString print(const QString &text) override;

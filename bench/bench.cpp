@@ -40,6 +40,7 @@ class QuietWorld : public OutsideWorld
 {
 public:
     QString installFolder() override { return {}; }
+    QString userDataFolder() override { return {}; }
     QString openInBrowser(const QString &) override { return {}; }
     QString startProgram(const QString &, const QStringList &) override { return {}; }
     QString print(const QString &) override { return {}; }
@@ -186,14 +187,15 @@ private:
     int m_sections = 0;
 };
 
-// Writes a page of sections, with a marker in the middle.
-void writePage(const QString &path, qint64 size, bool oneLine)
+// Writes a page of sections, with a marker in the middle, after `blank` empty lines.
+void writePage(const QString &path, qint64 size, bool oneLine, qint64 blank)
 {
     PageWriter writer(oneLine);
     QFile file(path);
     file.open(QIODevice::WriteOnly);
+    file.write(QByteArray(blank, '\n'));
     bool marked = false;
-    for (qint64 written = 0; written < size;) {
+    for (qint64 written = blank; written < size;) {
         const QByteArray section = writer.section().left(int(size - written));
         if (!marked && written + section.size() >= size / 2) {
             file.write("<!--middle-->");
@@ -449,10 +451,11 @@ Layout watchLayout(QAbstractScrollArea *area, const std::function<void()> &moveT
     return layout;
 }
 
-// What a page is: generated (sections or one line, of some megabytes) or a file of the user's.
+// What a page is: generated (sections, sections after a megabyte of blank lines or one line,
+// of some megabytes) or a file of the user's.
 struct Page
 {
-    QString kind; // "page", "line" or "file"
+    QString kind; // "page", "blank", "line" or "file"
     int megabytes = 0;
     QString path;
 
@@ -460,6 +463,8 @@ struct Page
     {
         if (kind == QLatin1String("file"))
             return path;
+        if (kind == QLatin1String("blank"))
+            return QStringLiteral("%1 MB page after a megabyte of blank lines").arg(megabytes);
         return QStringLiteral("%1 MB %2").arg(megabytes).arg(kind == QLatin1String("line")
                                                                 ? "one-line page"
                                                                 : "page");
@@ -475,7 +480,7 @@ int main(int argc, char *argv[])
         const QList<QStringList> runs = argc == 2
             ? QList<QStringList>{{"file", QString::fromLocal8Bit(argv[1])}}
             : QList<QStringList>{{"page", "1"}, {"page", "20"}, {"page", "100"},
-                                 {"line", "1"}, {"line", "5"}};
+                                 {"blank", "64"}, {"line", "1"}, {"line", "5"}};
         for (const QStringList &run : runs) {
             if (QProcess::execute(QString::fromLocal8Bit(argv[0]), run) != 0)
                 return 1;
@@ -490,8 +495,9 @@ int main(int argc, char *argv[])
     } else {
         page.megabytes = QByteArray(argv[2]).toInt();
         page.path = dir.filePath(QStringLiteral("%1%2.htm").arg(page.kind).arg(page.megabytes));
-        writePage(page.path, qint64(page.megabytes) * 1024 * 1024,
-                  page.kind == QLatin1String("line"));
+        const qint64 megabyte = 1024 * 1024;
+        writePage(page.path, page.megabytes * megabyte, page.kind == QLatin1String("line"),
+                  page.kind == QLatin1String("blank") ? megabyte : 0);
     }
     const bool full = page.kind == QLatin1String("page");
 

@@ -83,6 +83,11 @@ FileReader::Outcome FileReader::read(const QString &path, DocumentSink &sink,
     }
 }
 
+QString FileReader::tooLargeForMemory(const QString &path)
+{
+    return couldNotOpen(path, QStringLiteral("It is too large for the memory Quillet has."));
+}
+
 FileReader::Outcome FileReader::fail(const QString &text)
 {
     m_failure = text;

@@ -30,6 +30,8 @@ public:
     Outcome read(const QString &path, DocumentSink &sink, const Progress &progress = {});
     // What to tell the user when the read failed.
     QString failure() const { return m_failure; }
+    // What to tell the user when the memory ran out while the file was opened.
+    static QString tooLargeForMemory(const QString &path);
 
 private:
     Outcome fail(const QString &text);

@@ -208,17 +208,25 @@ void Recovery::keep()
     m_writing = true;
     m_snapshot(m_copy);
     post([this, record = m_copy]() mutable {
-        write(record);
+        const QString failure = write(record);
         // Hands the copy's memory back before saying so, for the next copy to reuse.
         record = {};
-        QMetaObject::invokeMethod(this, &Recovery::writeFinished, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, failure] { writeFinished(failure); }, Qt::QueuedConnection);
     });
 }
 
-void Recovery::writeFinished()
+void Recovery::writeFinished(const QString &failure)
 {
     m_writing = false;
     emit written();
+    if (failure.isEmpty() == m_failing) {
+        m_failing = !failure.isEmpty();
+        if (m_failing)
+            emit keepingFailed(failure);
+        else
+            emit keepingResumed();
+    }
     if (std::exchange(m_keepAgain, false))
         keep();
 }
@@ -232,23 +240,32 @@ void Recovery::post(std::function<void()> task)
     m_writer->post(std::move(task));
 }
 
-void Recovery::write(const RecoveryRecord &record)
+QString Recovery::write(const RecoveryRecord &record)
 {
-    // A file that cannot be written leaves the last one as it was; there is nobody to
-    // tell in the middle of typing.
-    if (!m_lock && !claimFile())
-        return;
+    // A file that cannot be written leaves the last one as it was.
+    if (!m_lock) {
+        if (const QString failure = claimFile(); !failure.isEmpty())
+            return failure;
+    }
     QSaveFile file(m_file);
-    if (file.open(QIODevice::WriteOnly) && writeRecord(file, record))
-        file.commit();
+    if (file.open(QIODevice::WriteOnly)) {
+        file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        if (writeRecord(file, record) && file.commit())
+            return {};
+    }
+    return file.errorString();
 }
 
-bool Recovery::claimFile()
+QString Recovery::claimFile()
 {
     const QString folderPath = recoveryFolder();
     const QDir folder(folderPath);
+    const QString shownPath = QDir::toNativeSeparators(folderPath);
     if (folderPath.isEmpty() || !folder.mkpath(QStringLiteral(".")))
-        return false;
+        return QStringLiteral("The folder %1 cannot be made.").arg(shownPath);
+    // The program's own folder, also where an earlier version made it readable to all.
+    QFile::setPermissions(folderPath, QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                          | QFileDevice::ExeOwner);
     const qint64 pid = QCoreApplication::applicationPid();
     for (int n = 1;; ++n) {
         const QString slot = folder.filePath(QStringLiteral("recovery-%1-%2").arg(pid).arg(n));
@@ -258,10 +275,10 @@ bool Recovery::claimFile()
         if (lock->tryLock(0)) {
             m_file = slot + dataSuffix;
             m_lock = std::move(lock);
-            return true;
+            return {};
         }
         if (lock->error() != QLockFile::LockFailedError)
-            return false;
+            return QStringLiteral("The folder %1 cannot be written.").arg(shownPath);
     }
 }
 

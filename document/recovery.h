@@ -35,7 +35,7 @@ std::optional<RecoveryRecord> readRecord(QIODevice &device);
 // outlives a crash, a power cut or a logout. The file is locked while the program runs,
 // so no other program offers or deletes it. The text is taken when typing pauses (at
 // most two seconds after an edit) and written by a thread of its own: typing never waits
-// for the disk.
+// for the disk. Only the user can read the folder and the file.
 class Recovery : public QObject
 {
     Q_OBJECT
@@ -61,15 +61,19 @@ public:
 
 signals:
     void written();
+    // Told once when the text cannot be kept, and once when it can again.
+    void keepingFailed(const QString &reason);
+    void keepingResumed();
 
 private:
     void keep();
-    void writeFinished();
+    void writeFinished(const QString &failure);
     void post(std::function<void()> task);
 
-    // The writer thread's own: which file is this program's, and its lock.
-    void write(const RecoveryRecord &record);
-    bool claimFile();
+    // The writer thread's own: which file is this program's, and its lock. Each says what
+    // went wrong, or nothing.
+    QString write(const RecoveryRecord &record);
+    QString claimFile();
     void removeFile();
 
     Snapshot m_snapshot;
@@ -77,6 +81,7 @@ private:
     QElapsedTimer m_unkeptSince;
     bool m_writing = false;
     bool m_keepAgain = false; // edited while the writer was busy
+    bool m_failing = false; // the last write failed
     RecoveryRecord m_copy; // the last record handed to the writer, its memory kept
     QString m_file;
     std::unique_ptr<QLockFile> m_lock;

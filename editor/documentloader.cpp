@@ -40,15 +40,19 @@ void DocumentLoader::add(const char *data, qsizetype size)
 // the text and for its colours, so a little has to do. The line index grows by a sixth at
 // a time, each time into a copy beside the old one (7 MB twice for a 100 MB page), so it
 // gets its room before the text does: lines made and taken away again leave room for as
-// many as the first chunk promises. One break stays until the chunk is in, as taking away
-// the whole text starts the index afresh.
+// many as the first chunk promises, but no more than lines of 32 bytes would need: a first
+// megabyte of blank lines tells little of the rest, and a page of shorter lines only grows
+// its index as any page does. One break stays until the chunk is in, as taking away the
+// whole text starts the index afresh.
 void DocumentLoader::makeRoom(const char *data, qsizetype size)
 {
     if (m_expected <= 0)
         return;
+    constexpr qint64 shortLine = 32;
     const qint64 newlines = std::count(data, data + size, '\n');
     if (newlines > 0 && m_expected >= 4 * qint64(size)) {
-        const qint64 lines = std::min(m_expected, newlines * (m_expected / size + 1) * 9 / 8);
+        const qint64 lines
+            = std::min(m_expected / shortLine, newlines * (m_expected / size + 1) * 9 / 8);
         const QByteArray breaks(lines, '\n');
         m_holder->SendScintilla(QsciScintilla::SCI_APPENDTEXT, static_cast<uintptr_t>(lines),
                                 breaks.constData());

@@ -143,9 +143,11 @@ Editor::Editor(QWidget *parent)
     });
     accessibilityActiveChanged(QAccessible::isActive());
     QAccessible::installActivationObserver(this);
-    connect(m_area, &QsciScintilla::SCN_MODIFIED, this, [this](int position, int type) {
+    connect(m_area, &QsciScintilla::SCN_MODIFIED, this,
+            [this](int position, int type, const char *, int length) {
         if (!(type & (QsciScintilla::SC_MOD_BEFOREINSERT | QsciScintilla::SC_MOD_BEFOREDELETE)))
             return;
+        m_lexer->textChanging(position, length, type & QsciScintilla::SC_MOD_BEFOREINSERT);
         if (position < m_counted.position)
             m_counted = {};
         if (!m_loading)
@@ -325,6 +327,7 @@ void Editor::adopt(DocumentLoader &loader)
     m_encoding = loader.finish();
     m_loading = true;
     m_area->setDocument(loader.m_holder->document());
+    m_lexer->newDocument();
     m_counted = {};
     keepStrikeOut();
     m_lastSelection = currentSelection();

@@ -68,6 +68,15 @@ int HtmlLexer::restartPoint(int lineStart) const
     return lineStart;
 }
 
+void HtmlLexer::textChanging(int position, int length, bool inserting)
+{
+    m_coloured = std::max(m_coloured,
+                          int(editor()->SendScintilla(QsciScintilla::SCI_GETENDSTYLED)));
+    if (position >= m_coloured)
+        return;
+    m_coloured = inserting ? m_coloured + length : std::max(position, m_coloured - length);
+}
+
 void HtmlLexer::styleText(int start, int end)
 {
     QsciScintilla *area = editor();
@@ -83,9 +92,11 @@ void HtmlLexer::styleText(int start, int end)
                           ? char(area->SendScintilla(QsciScintilla::SCI_GETSTYLEAT, start - 1))
                           : char(HtmlStyler::Text));
     start = restart;
-    // The colours from here on were set before the change that asks for colouring again;
-    // where none were, as in a page just opened, a few tags tell.
+    // The colours from here on to where colouring had come were set before the change that
+    // asks for colouring again; where the change made all that follows look different, a
+    // few tags tell.
     const int unchanged = int(area->SendScintilla(QsciScintilla::SCI_GETENDSTYLED));
+    const int coloured = std::max(m_coloured, unchanged);
     int tagsToCompare = 64;
     area->SendScintilla(QsciScintilla::SCI_STARTSTYLING, start);
     for (int from = start; from < end; from += pieceSize) {
@@ -100,7 +111,8 @@ void HtmlLexer::styleText(int start, int end)
         // A tag that ends where it ended before is where the colours meet those set
         // before: the rest is as it was, and a long line is not coloured again to its end.
         int stop = size;
-        for (int i = std::max(0, unchanged - from); i < size && tagsToCompare > 0; ++i) {
+        const int compared = std::min(size, coloured - from);
+        for (int i = std::max(0, unchanged - from); i < compared && tagsToCompare > 0; ++i) {
             if (bytes[i] != '>' || styles[i] != HtmlStyler::Tag)
                 continue;
             --tagsToCompare;
@@ -112,7 +124,15 @@ void HtmlLexer::styleText(int start, int end)
         area->SendScintilla(QsciScintilla::SCI_SETSTYLINGEX, static_cast<uintptr_t>(stop),
                             styles);
         if (stop < size) {
-            area->SendScintilla(QsciScintilla::SCI_STARTSTYLING, end);
+            // What colouring had not reached is coloured now, as it would be when asked for.
+            const int reached = std::min(end, coloured);
+            area->SendScintilla(QsciScintilla::SCI_STARTSTYLING, reached);
+            if (reached < end) {
+                const long line
+                    = area->SendScintilla(QsciScintilla::SCI_LINEFROMPOSITION, reached);
+                styleText(int(area->SendScintilla(QsciScintilla::SCI_POSITIONFROMLINE, line)),
+                          end);
+            }
             return;
         }
     }

@@ -1,7 +1,7 @@
 // Any bytes through the HTML colouring: styles within range, nothing read outside the
 // bytes handed over, and the same styles whether the text is coloured at once or from a
 // line's start on in pieces, as the editor asks for them; the editor itself shows those
-// styles, also after an edit.
+// styles, also after an edit, made when the colouring had come to the end or only part way.
 #include "fuzzeditor.h"
 #include "fuzzing.h"
 
@@ -89,6 +89,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size)
     editor.setBytes(QByteArray::fromStdString(text));
     QsciScintilla &area = fuzzArea();
     expectShownAsStyled(area, editor.contents().toStdString());
+    editor.setCaret({line, column});
+    editor.putSelectedText(typed);
+    expectShownAsStyled(area, editor.contents().toStdString());
+
+    editor.setBytes(QByteArray::fromStdString(text));
+    area.SendScintilla(QsciScintilla::SCI_COLOURISE, 0UL, long(from));
     editor.setCaret({line, column});
     editor.putSelectedText(typed);
     expectShownAsStyled(area, editor.contents().toStdString());

@@ -4,6 +4,8 @@
 
 #include <Qsci/qsciscintilla.h>
 
+#include <QLineEdit>
+
 #include <algorithm>
 
 // The colouring of the page in the editor: which part of the HTML each byte is shown as.
@@ -44,6 +46,7 @@ private slots:
     void page();
     void sameInAnyPieces_data();
     void sameInAnyPieces();
+    void replaceAllBeforeTheColouringIsDone();
 };
 
 void TestColours::page_data()
@@ -112,6 +115,32 @@ void TestColours::sameInAnyPieces()
                      qPrintable(QStringLiteral("from %1, cut at %2").arg(from).arg(cut)));
         }
     }
+}
+
+// The colouring after an edit stops where it meets the colours set before; the page's end
+// had none yet when Replace All changed its start.
+void TestColours::replaceAllBeforeTheColouringIsDone()
+{
+    QByteArray page = "<H1>Title</H1>\n";
+    for (int line = 0; line < 100; ++line)
+        page += "<P>line <B>" + QByteArray::number(line) + "</B>\n";
+    Program program;
+    program.editor().setBytes(page);
+    auto &area = *static_cast<QsciScintilla *>(program.textArea());
+    // As far as the colouring in the background had come.
+    area.SendScintilla(QsciScintilla::SCI_COLOURISE, 0UL, long(page.size() / 2));
+    program.trigger("mnureplace");
+    program.find<QLineEdit>("Findit", "Replace")->setText("Title");
+    program.find<QLineEdit>("Replacewith", "Replace")->setText("Heading");
+    program.click("replaceall", "Replace");
+
+    program.show();
+    const long length = area.SendScintilla(QsciScintilla::SCI_GETLENGTH);
+    QTRY_COMPARE(area.SendScintilla(QsciScintilla::SCI_GETENDSTYLED), length);
+    const QString shown = shownAs(area);
+    area.SendScintilla(QsciScintilla::SCI_CLEARDOCUMENTSTYLE);
+    area.SendScintilla(QsciScintilla::SCI_COLOURISE, 0UL, -1L);
+    QCOMPARE(shown, shownAs(area));
 }
 
 QTEST_MAIN(TestColours)

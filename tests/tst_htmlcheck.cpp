@@ -34,6 +34,8 @@ private slots:
     void findings();
     void choosingARowMovesTheCaret_data();
     void choosingARowMovesTheCaret();
+    void findingsAreWhereTheEditorHasThem_data();
+    void findingsAreWhereTheEditorHasThem();
     void pageBuiltWithTheProgramsCommandsIsClean();
     void checkingAgainSeesTheNewText();
     void typingGoesOnDuringACheck();
@@ -120,6 +122,46 @@ void TestHtmlCheck::choosingARowMovesTheCaret()
     }
     QCOMPARE(program.find<QLabel>("Bar1Caret")->text(), QString("Ln 4, Col 8"));
     QCOMPARE(program.editor().selectionLength(), 0);
+}
+
+// Whatever the line ends, and after a byte-order mark, which the editor counts as the first
+// line's first character: a finding's line and column are the status bar's, and Enter on
+// it puts the caret there.
+void TestHtmlCheck::findingsAreWhereTheEditorHasThem_data()
+{
+    QTest::addColumn<QByteArray>("start");
+    QTest::addColumn<QByteArray>("lineEnd");
+    QTest::addColumn<int>("column"); // of the fault on line 1
+
+    QTest::newRow("LF") << QByteArray() << QByteArray("\n") << 8;
+    QTest::newRow("CRLF") << QByteArray() << QByteArray("\r\n") << 8;
+    QTest::newRow("CR") << QByteArray() << QByteArray("\r") << 8;
+    QTest::newRow("byte-order mark") << QByteArray("\xef\xbb\xbf") << QByteArray("\n") << 9;
+}
+
+void TestHtmlCheck::findingsAreWhereTheEditorHasThem()
+{
+    QFETCH(QByteArray, start);
+    QFETCH(QByteArray, lineEnd);
+    QFETCH(int, column);
+
+    Program program;
+    program.show();
+    program.editor().setBytes(start + "<P>one <FOO>x" + lineEnd + "<P>two <FOO>y" + lineEnd);
+    program.trigger("mnucheck");
+    const QStringList faults = rows(program).filter("Error: <foo>");
+    QCOMPARE(faults, QStringList({QString("Line 1, column %1: Error: <foo> is not recognized!")
+                                      .arg(column),
+                                  "Line 2, column 8: Error: <foo> is not recognized!"}));
+    auto list = program.find<QListWidget>("List1", "check1");
+    for (int line = 1; line <= 2; ++line) {
+        list->setCurrentItem(list->findItems(faults[line - 1], Qt::MatchExactly).first());
+        QTest::keyClick(list, Qt::Key_Return);
+        QCOMPARE(program.find<QLabel>("Bar1Caret")->text(),
+                 QString("Ln %1, Col %2").arg(line).arg(line == 1 ? column : 8));
+        const long caret = program.editor().caretOffset();
+        QCOMPARE(program.editor().heldRange(caret, caret + 5), QByteArray("<FOO>"));
+    }
 }
 
 void TestHtmlCheck::pageBuiltWithTheProgramsCommandsIsClean()

@@ -1,6 +1,7 @@
 #include "support/program.h"
 
 #include "app/installfolder.h"
+#include "app/systemworld.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,7 +18,7 @@ const QString startPath = QStringLiteral("c:\\program files\\quick view plus\\pr
 
 QString tempFolder()
 {
-    return FakeWorld::ownFolder + QStringLiteral("/temp");
+    return FakeWorld::dataFolder + QStringLiteral("/temp");
 }
 
 QString previewFile()
@@ -60,8 +61,11 @@ private slots:
     void cleanupTestCase();
     void installFolderAndPreviewFile_data();
     void installFolderAndPreviewFile();
+    void previewFileIsTheUsersOwn();
 
     void f5SavesWithoutAskingAndOpensTheDocument();
+    void f5ShowsOnlyPagesThemselves_data();
+    void f5ShowsOnlyPagesThemselves();
     void f5OverwritesThePreviewFileEachTime();
     void f5OnAnUntitledDocumentAsksForAName();
     void f5OpensNothingWhenSaveAsIsCancelled();
@@ -94,19 +98,19 @@ void TestPreview::init()
 
 void TestPreview::cleanupTestCase()
 {
-    QDir(FakeWorld::ownFolder).removeRecursively();
+    QDir(FakeWorld::dataFolder).removeRecursively();
 }
 
 // Both systems' answers, worked out on either.
 void TestPreview::installFolderAndPreviewFile_data()
 {
     QTest::addColumn<bool>("windows");
-    QTest::addColumn<QString>("appData");
+    QTest::addColumn<QString>("appData"); // the user's own
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("preview");
 
-    QTest::newRow("Windows") << true << "C:/Users/ann/AppData/Roaming/Quillet" << "C:\\QUILLET\\"
-                             << "C:\\QUILLET\\temp\\toview.htm";
+    QTest::newRow("Windows") << true << "C:/Users/ann/AppData/Local/Quillet" << "C:\\QUILLET\\"
+                             << "C:/Users/ann/AppData/Local/Quillet/temp/toview.htm";
     QTest::newRow("Linux") << false << "/home/ann/.local/share/Quillet"
                            << "/home/ann/.local/share/Quillet"
                            << "/home/ann/.local/share/Quillet/temp/toview.htm";
@@ -122,7 +126,22 @@ void TestPreview::installFolderAndPreviewFile()
     QFETCH(QString, preview);
 
     QCOMPARE(installFolder(windows, appData), folder);
-    QCOMPARE(previewFile(folder, windows), preview);
+    QCOMPARE(previewFile(appData), preview);
+}
+
+// Where the system keeps the user's own data, not a folder every user can write.
+void TestPreview::previewFileIsTheUsersOwn()
+{
+    QStandardPaths::setTestModeEnabled(false);
+    const QString folder = SystemWorld().userDataFolder();
+    QStandardPaths::setTestModeEnabled(true);
+#ifdef Q_OS_WIN
+    const QString own = qEnvironmentVariable("LOCALAPPDATA");
+#else
+    const QString own = qEnvironmentVariable("XDG_DATA_HOME", QDir::homePath() + "/.local/share");
+#endif
+    QCOMPARE(QDir::toNativeSeparators(folder),
+             QDir::toNativeSeparators(own + '/' + QCoreApplication::applicationName()));
 }
 
 void TestPreview::f5SavesWithoutAskingAndOpensTheDocument()
@@ -140,6 +159,35 @@ void TestPreview::f5SavesWithoutAskingAndOpensTheDocument()
     QCOMPARE(contents(previewFile()), QByteArray("<P>old</P> new"));
     QCOMPARE(program.world.browserFiles, QStringList{path});
     QVERIFY(program.dialogs.messages.isEmpty());
+}
+
+// The system would hand any other document to its own program, which for a script runs
+// it: the browser gets the preview file instead.
+void TestPreview::f5ShowsOnlyPagesThemselves_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("itself");
+
+    QTest::newRow(".HTML") << "page.HTML" << true;
+    QTest::newRow(".shtml") << "page.shtml" << true;
+    QTest::newRow(".js") << "script.js" << false;
+    QTest::newRow(".tlp") << "form.tlp" << false;
+    QTest::newRow("no suffix") << "page" << false;
+}
+
+void TestPreview::f5ShowsOnlyPagesThemselves()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, itself);
+    const QString path = m_documents.filePath(name);
+    Program program;
+    openAndChange(program, path);
+
+    program.trigger("mnupreview");
+
+    QCOMPARE(program.world.browserFiles, QStringList{itself ? path : previewFile()});
+    QCOMPARE(contents(path), QByteArray("<P>old</P> new"));
+    QCOMPARE(contents(previewFile()), QByteArray("<P>old</P> new"));
 }
 
 void TestPreview::f5OverwritesThePreviewFileEachTime()
@@ -194,7 +242,7 @@ void TestPreview::f5ReportsAPreviewFileThatCannotBeWritten()
     Program program;
     openAndChange(program, path);
     // A file where the folder should be: no folder can be made there.
-    QVERIFY(QDir().mkpath(FakeWorld::ownFolder));
+    QVERIFY(QDir().mkpath(FakeWorld::dataFolder));
     write(tempFolder(), "in the way");
 
     program.trigger("mnupreview");

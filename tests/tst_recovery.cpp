@@ -7,7 +7,13 @@
 #include <QApplication>
 #include <QDir>
 #include <QProcess>
+#include <QSignalSpy>
+#include <QStatusBar>
 #include <QTemporaryDir>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 // Unsaved text outlives a killed program. The program is this executable run with
 // "--program TEXT [FILE]": it goes on from the intro window (opening FILE), types TEXT and
@@ -68,6 +74,8 @@ private slots:
     void runningProgramsKeepTheirOwnFiles();
     void endingInOrderLeavesNothing_data();
     void endingInOrderLeavesNothing();
+    void onlyTheUserReadsTheText();
+    void textThatCannotBeKeptIsSaidOnce();
 
 private:
     QTemporaryDir m_data;
@@ -82,6 +90,7 @@ void TestRecovery::initTestCase()
 
 void TestRecovery::init()
 {
+    QFile::remove(recoveryFolder());
     QVERIFY(QDir(recoveryFolder()).removeRecursively());
 }
 
@@ -196,6 +205,55 @@ void TestRecovery::endingInOrderLeavesNothing()
     Intro next;
     next.goOn();
     QCOMPARE(next.dialogs.questions, QStringList());
+}
+
+void TestRecovery::onlyTheUserReadsTheText()
+{
+#ifdef Q_OS_UNIX
+    const auto rights = [](const QString &path) {
+        struct stat status;
+        return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_mode & 0777
+                                                                         : 0;
+    };
+    // As an earlier version left it.
+    QVERIFY(QDir().mkpath(recoveryFolder()));
+    QCOMPARE(::chmod(QFile::encodeName(recoveryFolder()).constData(), 0755), 0);
+    Program program;
+    program.show();
+    program.type(QStringLiteral("secret"));
+    QTRY_COMPARE_WITH_TIMEOUT(recoveryFiles().size(), 1, 10000);
+    QCOMPARE(rights(recoveryFolder()), 0700u);
+    QCOMPARE(rights(QDir(recoveryFolder()).filePath(recoveryFiles().first())), 0600u);
+#else
+    QSKIP("The user's own profile keeps others out");
+#endif
+}
+
+void TestRecovery::textThatCannotBeKeptIsSaidOnce()
+{
+    // A file where the folder should be: no folder can be made there, even by root.
+    writeFile(recoveryFolder(), "in the way");
+    Program program;
+    program.show();
+    auto bar = program.find<QStatusBar>("Bar1");
+    QSignalSpy said(bar, &QStatusBar::messageChanged);
+    QSignalSpy written(&program.form.recovery(), &Recovery::written);
+    const QString failed = "Quillet cannot keep the unsaved text aside. The folder "
+                           + QDir::toNativeSeparators(recoveryFolder()) + " cannot be made.";
+    program.type(QStringLiteral("a"));
+    QTRY_COMPARE_WITH_TIMEOUT(written.size(), 1, 10000);
+    program.type(QStringLiteral("b"));
+    QTRY_COMPARE_WITH_TIMEOUT(written.size(), 2, 10000);
+    QCOMPARE(bar->currentMessage(), failed);
+
+    QVERIFY(QFile::remove(recoveryFolder()));
+    program.type(QStringLiteral("c"));
+    QTRY_COMPARE_WITH_TIMEOUT(written.size(), 3, 10000);
+    QCOMPARE(recoveryFiles().size(), 1);
+    const QString kept = "Quillet keeps the unsaved text aside again.";
+    const QList<QVariantList> messages = said;
+    QCOMPARE(messages, QList<QVariantList>({{failed}, {kept}}));
+    QCOMPARE(bar->currentMessage(), kept);
 }
 
 int main(int argc, char *argv[])

@@ -17,6 +17,7 @@
 #include <QSaveFile>
 
 #include <memory>
+#include <new>
 
 const QString FileCommands::openFilter = QStringLiteral(
     "HTML files (*.htm)|*.htm|HTML files (*.html)|*.html|SSI HTML Document(*.shtml)|*.shtml|"
@@ -188,20 +189,28 @@ bool FileCommands::mayClose()
 bool FileCommands::load(const QString &path)
 {
     const FileStamp stamp = FileStamp::of(path);
-    DocumentLoader loader;
-    FileReader reader;
-    ReadProgress progress(path, &m_form, m_progressDelay);
-    switch (reader.read(path, loader,
-                        [&](qint64 read, qint64 size) { return progress.update(read, size); })) {
-    case FileReader::Outcome::Failed:
-        m_form.dialogs().message(reader.failure());
+    // The new document takes its memory away from the screen, before the editor takes it
+    // over: when there is not enough, it goes again and the shown one stays as it was.
+    try {
+        DocumentLoader loader;
+        FileReader reader;
+        ReadProgress progress(path, &m_form, m_progressDelay);
+        switch (reader.read(path, loader, [&](qint64 read, qint64 size) {
+            return progress.update(read, size);
+        })) {
+        case FileReader::Outcome::Failed:
+            m_form.dialogs().message(reader.failure());
+            return false;
+        case FileReader::Outcome::Cancelled:
+            return false;
+        case FileReader::Outcome::Read:
+            break;
+        }
+        m_form.editor().adopt(loader);
+    } catch (const std::bad_alloc &) {
+        m_form.dialogs().message(FileReader::tooLargeForMemory(path));
         return false;
-    case FileReader::Outcome::Cancelled:
-        return false;
-    case FileReader::Outcome::Read:
-        break;
     }
-    m_form.editor().adopt(loader);
     m_form.setDocumentFile(path, false);
     m_form.setFileStamp(stamp);
     return true;

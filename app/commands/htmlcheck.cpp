@@ -42,7 +42,15 @@ struct Reading
 int TIDY_CALL nextByte(void *data)
 {
     auto reading = static_cast<Reading *>(data);
-    return reading->ended() ? EndOfStream : uchar(reading->bytes[reading->at++]);
+    if (reading->ended())
+        return EndOfStream;
+    const QByteArray &bytes = reading->bytes;
+    const char byte = bytes[reading->at++];
+    // After a CR alone Tidy goes on counting the columns of the line before; a LF ends the
+    // line for Tidy as the CR does for the editor.
+    if (byte == '\r' && (reading->at == bytes.size() || bytes[reading->at] != '\n'))
+        return '\n';
+    return uchar(byte);
 }
 
 void TIDY_CALL backByte(void *data, byte)
@@ -79,6 +87,13 @@ QList<Finding> checkHtml(const QByteArray &utf8, const std::atomic<bool> *cancel
     tidyParseSource(doc, &source);
     tidyRelease(doc);
 
+    // Tidy reads past a byte-order mark, which the editor counts as the first character.
+    if (utf8.startsWith("\xef\xbb\xbf")) {
+        for (Finding &finding : findings) {
+            if (finding.line == 1)
+                ++finding.column;
+        }
+    }
     // Tidy reports some findings only when it has seen more of the page.
     std::stable_sort(findings.begin(), findings.end(), [](const Finding &a, const Finding &b) {
         return std::pair(a.line, a.column) < std::pair(b.line, b.column);

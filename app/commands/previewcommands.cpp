@@ -14,9 +14,8 @@
 
 namespace {
 // The preview file holds the editor's bytes as they were at the last browser preview.
-bool writePreviewFile(Form1 &form)
+bool writePreviewFile(Form1 &form, const QString &path)
 {
-    const QString path = previewFile(form.world().installFolder());
     const QDir folder = QFileInfo(path).dir();
     QSaveFile file(path);
     if (folder.mkpath(QStringLiteral(".")) && file.open(QIODevice::WriteOnly)
@@ -30,15 +29,29 @@ bool writePreviewFile(Form1 &form)
                                .arg(QDir::toNativeSeparators(path), reason));
     return false;
 }
+
+// The system hands any other document, a script above all, to a program of its own, which
+// may run it.
+bool browserShows(const QString &file)
+{
+    const QString suffix = QFileInfo(file).suffix();
+    for (const char *page : {"htm", "html", "shtml"}) {
+        if (suffix.compare(QLatin1String(page), Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
 } // namespace
 
 void previewInBrowser(Form1 &form)
 {
     // Without a successful save there is no current file to show; a failed write has
     // been reported already.
-    if (!form.fileCommands().save() || !writePreviewFile(form))
+    const QString preview = previewFile(form.world().userDataFolder());
+    if (!form.fileCommands().save() || !writePreviewFile(form, preview))
         return;
-    const QString file = form.document().fileName;
+    const QString document = form.document().fileName;
+    const QString file = browserShows(document) ? document : preview;
     const QString error = form.world().openInBrowser(file);
     if (!error.isEmpty())
         form.dialogs().message(QStringLiteral("Quillet could not open %1 in the web browser.\r%2")

@@ -7,10 +7,17 @@ QString FakeWorld::ownFolder = QDir::temp().filePath(
     QStringLiteral("quillet-test-%1").arg(QCoreApplication::applicationPid()));
 
 QByteArray FakeWorld::systemLineEnd = "\n";
+QString FakeWorld::dataFolder = QDir::temp().filePath(
+    QStringLiteral("quillet-test-data-%1").arg(QCoreApplication::applicationPid()));
 
 QString FakeWorld::installFolder()
 {
     return ownFolder;
+}
+
+QString FakeWorld::userDataFolder()
+{
+    return dataFolder;
 }
 
 QString FakeWorld::openInBrowser(const QString &file)

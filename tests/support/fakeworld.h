@@ -16,6 +16,7 @@ public:
     };
 
     QString installFolder() override;
+    QString userDataFolder() override;
     QString openInBrowser(const QString &file) override;
     QString startProgram(const QString &program, const QStringList &arguments) override;
     QString print(const QString &text) override;
@@ -30,6 +31,8 @@ public:
     // The system's line end for the fake world of a test program made from now on: LF, as
     // on the machines that write the tests' pages, unless the test sets another.
     static QByteArray systemLineEnd;
+    // The user's own data folder likewise, beside it.
+    static QString dataFolder;
     QStringList printed;
     int endings = 0;
 
