@@ -462,7 +462,8 @@ void TestMainWindow::smallestWindowShowsBarsWhole()
     Program program;
     program.show();
     program.form.resize(1, 1);
-    QCOMPARE(program.form.size(), program.form.minimumSize());
+    // The width is what squeezes the bars; Windows may round the height up a little.
+    QCOMPARE(program.form.width(), program.form.minimumWidth());
     const QWidget *bars[] = {program.form.menuBar(), program.find<QToolBar>("Toolbar1"),
                              program.find<QTabWidget>("SSTab1")->tabBar()};
     for (const QWidget *bar : bars)
