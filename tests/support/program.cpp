@@ -92,10 +92,10 @@ QWidget *Program::window(const QString &name)
     return form.findChild<QWidget *>(name);
 }
 
-Intro::Intro(const QString &startFile)
+Intro::Intro(const QString &startFile, const QList<CommonDialogs::Answer> &answers)
 {
-    form.setStartFile(startFile);
-    form.show();
+    dialogs.questionAnswers = answers;
+    form.start(startFile);
 }
 
 void Intro::goOn()

@@ -54,13 +54,16 @@ public:
     Form1 form{dialogs, world};
 };
 
-// The intro window as main() sets it up, with the fake common dialogs and outside world.
+// The program started as main() starts it, with the fake common dialogs and outside world:
+// the intro window, or with a file the main window at once. The answers are queued before
+// the start, for the questions it asks.
 class Intro
 {
     ResourcesReady m_ready;
 
 public:
-    explicit Intro(const QString &startFile = {});
+    explicit Intro(const QString &startFile = {},
+                   const QList<CommonDialogs::Answer> &answers = {});
 
     // Presses "&Go on".
     void goOn();
