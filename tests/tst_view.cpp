@@ -34,7 +34,7 @@ bool fitsLastNumber(Program &program)
 void wheel(Program &program, int delta, Qt::KeyboardModifiers modifiers)
 {
     QWidget *viewport = static_cast<QsciScintilla *>(program.textArea())->viewport();
-    const QPointF at(20, 20);
+    const QPoint at(20, 20);
     QWheelEvent event(at, viewport->mapToGlobal(at), {}, {0, delta}, Qt::NoButton, modifiers,
                       Qt::NoScrollPhase, false);
     QApplication::sendEvent(viewport, &event);
@@ -90,7 +90,7 @@ void TestView::lineNumbersFitTheLastLine()
     QCOMPARE(numbersWidth(program.textArea()), nine);
 
     // In the font chosen with Options > Font.
-    program.dialogs.fontAnswers << FontChoice{"DejaVu Sans Mono", 24, false, false, false, true};
+    program.dialogs.fontAnswers << FontChoice{"DejaVu Sans Mono", 24, false, false, false, false};
     program.trigger("mnufont");
     QVERIFY(numbersWidth(program.textArea()) > nine);
     QVERIFY(fitsLastNumber(program));
@@ -122,7 +122,7 @@ void TestView::zoomKeys()
     program.editor().setZoom(from);
     QSignalSpy triggered(program.find<QAction>(action), &QAction::triggered);
 
-    const int key = QtCompat::firstKey(QKeySequence(keys));
+    const int key = QtCompat::firstKey(QKeySequence(keys, QKeySequence::PortableText));
     program.key(key & ~Qt::KeyboardModifierMask,
                 Qt::KeyboardModifiers(key & Qt::KeyboardModifierMask));
     QCOMPARE(triggered.count(), 1);
