@@ -5,7 +5,6 @@
 
 #include <QAbstractScrollArea>
 #include <QAbstractTextDocumentLayout>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
