@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmap>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QVBoxLayout>
@@ -17,10 +18,13 @@
 #include <utility>
 
 // Paints a drawing laid out already, so that showing it costs the window's thread no layout.
+// The drawing's fonts are the drawing thread's, which may be laying out the next one: the
+// view uses them only while it holds `fonts`, and shows what it painted last while it cannot.
 class PageView : public QAbstractScrollArea
 {
 public:
-    PageView()
+    explicit PageView(QMutex &fonts)
+        : m_fonts(fonts)
     {
         setObjectName(QStringLiteral("LivePreviewPage"));
         viewport()->setBackgroundRole(QPalette::Base);
@@ -44,18 +48,15 @@ public:
     std::function<void()> widthChanged;
 
 protected:
-    void paintEvent(QPaintEvent *event) override
+    void paintEvent(QPaintEvent *) override
     {
-        QPainter painter(viewport());
-        painter.fillRect(event->rect(), palette().base());
-        if (!m_document)
-            return;
-        const QPoint offset(horizontalScrollBar()->value(), verticalScrollBar()->value());
-        painter.translate(-offset);
-        QAbstractTextDocumentLayout::PaintContext context;
-        context.palette = palette();
-        context.clip = event->rect().translated(offset);
-        m_document->documentLayout()->draw(&painter, context);
+        if (m_fonts.tryLock()) {
+            paintShown();
+            m_fonts.unlock();
+        } else {
+            QTimer::singleShot(busyRetry, viewport(), qOverload<>(&QWidget::update));
+        }
+        QPainter(viewport()).drawPixmap(0, 0, m_shown);
     }
 
     void resizeEvent(QResizeEvent *event) override
@@ -81,12 +82,36 @@ protected:
     }
 
 private:
+    static constexpr int busyRetry = 50; // ms
+
+    QPoint offset() const
+    {
+        return {horizontalScrollBar()->value(), verticalScrollBar()->value()};
+    }
+
+    void paintShown()
+    {
+        const qreal ratio = viewport()->devicePixelRatioF();
+        m_shown = QPixmap(viewport()->size() * ratio);
+        m_shown.setDevicePixelRatio(ratio);
+        m_shown.fill(palette().base().color());
+        if (!m_document)
+            return;
+        QPainter painter(&m_shown);
+        painter.translate(-offset());
+        QAbstractTextDocumentLayout::PaintContext context;
+        context.palette = palette();
+        context.clip = QRectF(offset(), viewport()->size());
+        m_document->documentLayout()->draw(&painter, context);
+    }
+
     QString link(const QPoint &at) const
     {
-        if (!m_document)
+        if (!m_document || !m_fonts.tryLock())
             return {};
-        const QPoint offset(horizontalScrollBar()->value(), verticalScrollBar()->value());
-        return m_document->documentLayout()->anchorAt(at + offset);
+        const QString target = m_document->documentLayout()->anchorAt(at + offset());
+        m_fonts.unlock();
+        return target;
     }
 
     void fitScrollBars()
@@ -100,13 +125,15 @@ private:
         horizontalScrollBar()->setPageStep(shown.width());
     }
 
+    QMutex &m_fonts;
     const QTextDocument *m_document = nullptr;
+    QPixmap m_shown;
 };
 
 LivePreview::LivePreview(Editor &editor, QWidget *parent)
     : QWidget(parent)
     , m_editor(editor)
-    , m_view(new PageView)
+    , m_view(new PageView(m_fonts))
     , m_note(new QLabel)
     , m_drawButton(new QPushButton(QStringLiteral("&Draw the Page")))
     , m_thread(std::make_unique<TaskThread>())
@@ -142,7 +169,20 @@ LivePreview::LivePreview(Editor &editor, QWidget *parent)
     m_thread->start();
 }
 
-LivePreview::~LivePreview() = default;
+LivePreview::~LivePreview()
+{
+    m_view->setDocument(nullptr);
+    retire(std::move(m_drawing));
+}
+
+void LivePreview::retire(std::shared_ptr<PageDrawing> drawing)
+{
+    // Its fonts belong to the drawing thread, and end there.
+    if (!drawing)
+        return;
+    drawing->document->moveToThread(m_thread.get());
+    m_thread->post([drawing = std::move(drawing)] {});
+}
 
 void LivePreview::setPageFile(const QString &fileName)
 {
@@ -186,6 +226,7 @@ void LivePreview::draw()
         // A newer text on its way makes this one pointless.
         if (generation != m_generation)
             return;
+        const QMutexLocker fonts(&m_fonts);
         auto drawing = std::make_shared<PageDrawing>(drawPage(text, file, width, reader));
         if (generation != m_generation)
             return;
@@ -202,11 +243,14 @@ void LivePreview::draw()
 
 void LivePreview::adopt(const std::shared_ptr<PageDrawing> &drawing, int generation)
 {
-    if (generation != m_generation)
+    if (generation != m_generation) {
+        retire(drawing);
         return;
+    }
     // The old drawing goes once the view has let go of it.
-    const std::shared_ptr<PageDrawing> old = std::exchange(m_drawing, drawing);
+    std::shared_ptr<PageDrawing> old = std::exchange(m_drawing, drawing);
     m_view->setDocument(drawing->document.get());
+    retire(std::move(old));
     if (drawing->frames)
         showNote(QStringLiteral("This page is made of frames, which the live preview does not "
                                 "draw: preview it in the browser (F5)."),

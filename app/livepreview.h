@@ -2,6 +2,7 @@
 
 #include "pagedrawing.h"
 
+#include <QMutex>
 #include <QTimer>
 #include <QWidget>
 
@@ -51,6 +52,7 @@ private:
     void draw();
     void adopt(const std::shared_ptr<PageDrawing> &drawing, int generation);
     void followCaret();
+    void retire(std::shared_ptr<PageDrawing> drawing);
     void showNote(const QString &text, bool offerDrawing);
 
     Editor &m_editor;
@@ -64,6 +66,8 @@ private:
     std::shared_ptr<PageDrawing> m_drawing;
     bool m_asked = false; // the user asked for a large page's drawing
     std::atomic<int> m_generation{0};
+    // Held while the drawing thread lays out and while the view paints with its fonts.
+    QMutex m_fonts;
     // Last, so that it ends, with its drawing, before anything it uses.
     std::unique_ptr<TaskThread> m_thread;
 };
