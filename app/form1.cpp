@@ -3,6 +3,7 @@
 #include "altkeys.h"
 #include "appinfo.h"
 #include "commands/filecommands.h"
+#include "livepreview.h"
 #include "mainmenus.h"
 #include "outsideworld.h"
 #include "settings.h"
@@ -23,6 +24,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QMenuBar>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QToolBar>
@@ -35,6 +37,7 @@ Form1::Form1(CommonDialogs &dialogs, OutsideWorld &world, QWidget *parent)
     , Dlog1(dialogs)
     , m_world(world)
     , RichText1(new Editor)
+    , m_split(new QSplitter)
     , m_settings(std::make_unique<Settings>())
     , m_fileCommands(std::make_unique<FileCommands>(*this))
     , m_recovery(std::make_unique<Recovery>([this](RecoveryRecord &record) { snapshot(record); }))
@@ -44,6 +47,9 @@ Form1::Form1(CommonDialogs &dialogs, OutsideWorld &world, QWidget *parent)
     setWindowIcon(QIcon(QStringLiteral(":/logo.png")));
     RichText1->setObjectName(QStringLiteral("RichText1"));
     RichText1->setSystemLineEnd(world.lineEnd());
+    m_split->setObjectName(QStringLiteral("PreviewSplitter"));
+    m_split->setChildrenCollapsible(false);
+    m_split->addWidget(RichText1);
 
     createMenus();
     RichText1->setZoom(m_settings->zoom());
@@ -58,7 +64,7 @@ Form1::Form1(CommonDialogs &dialogs, OutsideWorld &world, QWidget *parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(twips(45));
     layout->addWidget(SSTab1);
-    layout->addWidget(RichText1, 1);
+    layout->addWidget(m_split, 1);
     setCentralWidget(central);
     fitBarsWhole();
     resize(twipsSize(9525, 6255 + 330 + 480).expandedTo(sizeHint()));
@@ -101,6 +107,8 @@ void Form1::setDocumentFile(const QString &fileName, bool untitled)
     m_document.fileName = fileName;
     m_document.untitled = untitled;
     setWindowTitle(programTitle + QStringLiteral(" - ") + fileName);
+    if (m_preview)
+        m_preview->setPageFile(untitled ? QString() : fileName);
 }
 
 void Form1::trigger(const QString &actionName)
@@ -128,6 +136,29 @@ void Form1::endProgram()
 {
     m_recovery->discard();
     m_world.endProgram();
+}
+
+void Form1::setLivePreview(bool on)
+{
+    if (on && !m_preview) {
+        m_preview = new LivePreview(*RichText1);
+        m_preview->setObjectName(QStringLiteral("LivePreview"));
+        m_preview->setPageFile(m_document.untitled ? QString() : m_document.fileName);
+        m_split->addWidget(m_preview);
+        const int share = m_settings->previewSplit();
+        m_split->setSizes({share, 1000 - share});
+        connect(m_split, &QSplitter::splitterMoved, this, [this] {
+            const QList<int> sizes = m_split->sizes();
+            if (sizes.size() == 2 && sizes[0] + sizes[1] > 0)
+                m_settings->setPreviewSplit(sizes[0] * 1000 / (sizes[0] + sizes[1]));
+        });
+        // Links are not followed: the preview shows the page being written, no other.
+        connect(m_preview, &LivePreview::linkClicked, this, [this](const QString &target) {
+            Bar1->showMessage(QStringLiteral("Link to %1").arg(target), 10000);
+        });
+    }
+    if (m_preview)
+        m_preview->setVisible(on);
 }
 
 void Form1::closeEvent(QCloseEvent *event)

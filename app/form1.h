@@ -11,9 +11,11 @@
 class CommonDialogs;
 class Editor;
 class FileCommands;
+class LivePreview;
 class OutsideWorld;
 class QLabel;
 class QMenu;
+class QSplitter;
 class QStatusBar;
 class QTabWidget;
 class QToolBar;
@@ -55,6 +57,8 @@ public:
     QWidget *showWindow(const QString &name);
     // Ends the program in order: the text kept for a crash goes too.
     void endProgram();
+    // The page drawn beside the editor, in a pane made when it is first shown.
+    void setLivePreview(bool on);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -82,6 +86,9 @@ private:
     QStatusBar *Bar1 = nullptr;
     QLabel *m_caretPosition = nullptr;
     QMenu *m_insertMenu = nullptr;
+    // The editor, and beside it the live preview; each wraps its lines to its own width.
+    QSplitter *m_split;
+    LivePreview *m_preview = nullptr;
     std::unique_ptr<Settings> m_settings;
     std::unique_ptr<FileCommands> m_fileCommands;
     std::unique_ptr<Recovery> m_recovery;

@@ -46,6 +46,16 @@ MenuItem keptChoice(const QString &name, const QString &caption, void (Editor::*
         (form.settings().*keep)(on);
     }, checked);
 }
+
+// The same for a choice of the main window's own.
+MenuItem keptChoice(const QString &name, const QString &caption, void (Form1::*apply)(bool),
+                    void (Settings::*keep)(bool), bool checked)
+{
+    return checkable(name, caption, [apply, keep](Form1 &form, bool on) {
+        (form.*apply)(on);
+        (form.settings().*keep)(on);
+    }, checked);
+}
 } // namespace
 
 MenuItem fileMenu()
@@ -102,6 +112,8 @@ MenuItem viewMenu(const Settings &settings)
         separator("mnunull171"),
         keptChoice("mnulinenumbers", "Line &Numbers", &Editor::setLineNumbers,
                    &Settings::setLineNumbers, settings.lineNumbers()),
+        keptChoice("mnulivepreview", "&Live Preview", &Form1::setLivePreview,
+                   &Settings::setLivePreview, settings.livePreview()),
         separator("mnunull172"),
         command("mnuzoomin", "Zoom &In", editor(&Editor::zoomIn),
                 QList<QKeySequence>{Qt::CTRL | Qt::Key_Plus, Qt::CTRL | Qt::Key_Equal}),

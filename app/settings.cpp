@@ -2,11 +2,15 @@
 
 #include "editor/editor.h"
 
+#include <algorithm>
+
 namespace {
 const char lineNumbersKey[] = "View/LineNumbers";
 const char foldingKey[] = "View/Folding";
 const char completionKey[] = "Options/AutoComplete";
 const char zoomKey[] = "View/Zoom";
+const char livePreviewKey[] = "View/LivePreview";
+const char previewSplitKey[] = "View/PreviewSplit";
 
 bool readFlag(const QSettings &store, const char *key, bool firstStart)
 {
@@ -16,11 +20,11 @@ bool readFlag(const QSettings &store, const char *key, bool firstStart)
     return text == QLatin1String("false") ? false : firstStart;
 }
 
-int readZoom(const QSettings &store)
+int readNumber(const QSettings &store, const char *key, int least, int most, int firstStart)
 {
     bool ok = false;
-    const int level = store.value(QLatin1String(zoomKey)).toString().toInt(&ok);
-    return ok && level >= Editor::minimumZoom && level <= Editor::maximumZoom ? level : 0;
+    const int number = store.value(QLatin1String(key)).toString().toInt(&ok);
+    return ok && number >= least && number <= most ? number : firstStart;
 }
 } // namespace
 
@@ -34,7 +38,9 @@ Settings::Settings()
     m_lineNumbers = readFlag(m_store, lineNumbersKey, true);
     m_folding = readFlag(m_store, foldingKey, true);
     m_completion = readFlag(m_store, completionKey, true);
-    m_zoom = readZoom(m_store);
+    m_zoom = readNumber(m_store, zoomKey, Editor::minimumZoom, Editor::maximumZoom, 0);
+    m_livePreview = readFlag(m_store, livePreviewKey, false);
+    m_previewSplit = readNumber(m_store, previewSplitKey, 100, 900, 500);
 }
 
 void Settings::setLineNumbers(bool on)
@@ -55,6 +61,16 @@ void Settings::setCompletion(bool on)
 void Settings::setZoom(int level)
 {
     keep(m_zoom, level, zoomKey);
+}
+
+void Settings::setLivePreview(bool on)
+{
+    keep(m_livePreview, on, livePreviewKey);
+}
+
+void Settings::setPreviewSplit(int share)
+{
+    keep(m_previewSplit, std::clamp(share, 100, 900), previewSplitKey);
 }
 
 template<class T>

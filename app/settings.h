@@ -19,6 +19,11 @@ public:
     void setCompletion(bool on);
     int zoom() const { return m_zoom; }
     void setZoom(int level);
+    bool livePreview() const { return m_livePreview; }
+    void setLivePreview(bool on);
+    // The editor's share of the width it has with the live preview, in thousandths.
+    int previewSplit() const { return m_previewSplit; }
+    void setPreviewSplit(int share);
 
     // Where they are kept: a file, or a key of the registry.
     QString location() const { return m_store.fileName(); }
@@ -32,4 +37,6 @@ private:
     bool m_folding;
     bool m_completion;
     int m_zoom;
+    bool m_livePreview;
+    int m_previewSplit;
 };

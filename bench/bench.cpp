@@ -7,8 +7,10 @@
 #include "app/form2.h"
 #include "app/outsideworld.h"
 #include "app/qtcommondialogs.h"
+#include "app/settings.h"
 #include "document/memory.h"
 #include "editor/editor.h"
+#include "previewbench.h"
 #include "recoverybench.h"
 
 #include <QAbstractButton>
@@ -456,7 +458,7 @@ Layout watchLayout(QAbstractScrollArea *area, const std::function<void()> &moveT
 // of some megabytes) or a file of the user's.
 struct Page
 {
-    QString kind; // "page", "blank", "line" or "file"
+    QString kind; // "page", "blank", "line", "preview" (a page, the live preview on) or "file"
     int megabytes = 0;
     QString path;
 
@@ -481,7 +483,8 @@ int main(int argc, char *argv[])
         const QList<QStringList> runs = argc == 2
             ? QList<QStringList>{{"file", QString::fromLocal8Bit(argv[1])}}
             : QList<QStringList>{{"page", "1"}, {"page", "20"}, {"page", "100"},
-                                 {"blank", "64"}, {"line", "1"}, {"line", "5"}};
+                                 {"blank", "64"}, {"line", "1"}, {"line", "5"},
+                                 {"preview", "1"}};
         for (const QStringList &run : runs) {
             if (QProcess::execute(QString::fromLocal8Bit(argv[0]), run) != 0)
                 return 1;
@@ -503,12 +506,16 @@ int main(int argc, char *argv[])
                   page.kind == QLatin1String("blank") ? megabyte : 0);
     }
     const bool full = page.kind == QLatin1String("page");
+    const bool preview = page.kind == QLatin1String("preview");
 
     QElapsedTimer timer;
     timer.start();
     returnLargeBlocks();
     QApplication app(argc, argv);
     Q_INIT_RESOURCE(quillet);
+    // Kept on from the last run.
+    if (preview)
+        Settings().setLivePreview(true);
     QtCommonDialogs dialogs;
     QuietWorld world;
     Form2 intro(dialogs, world);
@@ -532,6 +539,14 @@ int main(int argc, char *argv[])
     if (!mainPainted)
         mainPainted.emplace(form, timer);
     const double goOn = mainPainted->wait();
+    if (preview) {
+        const QString smallPage = dir.filePath(QStringLiteral("small.htm"));
+        writePage(smallPage, 200 * 1024, false, 0);
+        std::printf("%s, the live preview on: \"&Go on\" to main window %.1f ms\n",
+                    qPrintable(page.name()), goOn);
+        benchPreview(form, page.path, smallPage);
+        return 0;
+    }
     auto area = static_cast<QAbstractScrollArea *>(form.editor().textArea());
     // The marker of a generated page, or the middle line of a page of the user's (the
     // middle of its text when it is one line).

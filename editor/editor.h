@@ -68,6 +68,7 @@ public:
     // The same into memory the caller keeps for it: a large text copies into memory in use
     // several times faster than into fresh memory.
     void copyContents(QByteArray &buffer) const;
+    long contentsLength() const { return heldLength(); } // in bytes, without copying
     void setContents(const QByteArray &text, Encoding encoding);
     Encoding encoding() const { return m_encoding; }
     QString text() const;

@@ -273,6 +273,7 @@ void TestMainWindow::menus_data()
         "mnupreviewdde | Preview using QuickView Plus... | F6",
         "mnunull171 | -",
         "mnulinenumbers | Line &Numbers",
+        "mnulivepreview | &Live Preview",
         "mnunull172 | -",
         "mnuzoomin | Zoom &In | Ctrl++; Ctrl+=",
         "mnuzoomout | Zoom &Out | Ctrl+-",
