@@ -641,8 +641,8 @@ int main(int argc, char *argv[])
 
     const long insertedPeak = peakMegabytes();
     timer.restart();
-    const int replaced = form.editor().replaceAll(QStringLiteral("cell text"),
-                                                  QStringLiteral("CELL"), 0);
+    const int replaced
+        = *form.editor().replaceAll(QStringLiteral("cell text"), QStringLiteral("CELL"), 0);
     const double replaceAll = ms(timer);
     const long replacedPeak = peakMegabytes();
     timer.restart();
