@@ -135,11 +135,18 @@ Editor::Editor(QWidget *parent)
     m_area->rightButtonPressed = [this](const QPoint &at) { emit rightButtonPressed(at); };
     m_area->fileDropped = [this](const QString &file) { emit fileDropped(file); };
     m_area->typedOver = [this](const QString &typed) { return m_completion->typesOver(typed); };
+    m_area->zoomedBy = [this](int steps) { setZoom(zoom() + steps); };
     connect(m_area, &QsciScintilla::SCN_UPDATEUI, this, [this](int updated) {
         if (updated & QsciScintilla::SC_UPDATE_SELECTION)
             noticeSelection();
-        if (updated & QsciScintilla::SC_UPDATE_CONTENT)
+        if (updated & QsciScintilla::SC_UPDATE_CONTENT) {
             keepStrikeOut();
+            fitLineNumbers();
+        }
+    });
+    connect(m_area, &QsciScintilla::SCN_ZOOM, this, [this] {
+        fitLineNumbers(Measure::Again);
+        emit zoomChanged(zoom());
     });
     accessibilityActiveChanged(QAccessible::isActive());
     QAccessible::installActivationObserver(this);
@@ -379,6 +386,7 @@ void Editor::adopt(DocumentLoader &loader)
     m_lexer->newDocument();
     m_counted = {};
     keepStrikeOut();
+    fitLineNumbers();
     m_lastSelection = currentSelection();
     m_loading = false;
     setSavePoint();
@@ -474,6 +482,38 @@ void Editor::setDisplayFont(const QFont &font)
         keepStrikeOut();
     else
         m_area->clearIndicatorRange(0, 0, m_area->lines(), 0, strikeIndicator);
+    QFont numbers = font;
+    numbers.setUnderline(false);
+    m_area->setMarginsFont(numbers);
+    fitLineNumbers(Measure::Again);
+}
+
+void Editor::setLineNumbers(bool on)
+{
+    m_lineNumbers = on;
+    fitLineNumbers(Measure::Again);
+}
+
+int Editor::zoom() const
+{
+    return int(m_area->SendScintilla(QsciScintilla::SCI_GETZOOM));
+}
+
+void Editor::setZoom(int level)
+{
+    // Scintilla tells of the change (SCN_ZOOM), also of its own.
+    m_area->SendScintilla(QsciScintilla::SCI_SETZOOM,
+                          long(std::clamp(level, minimumZoom, maximumZoom)));
+}
+
+void Editor::zoomIn()
+{
+    setZoom(zoom() + 1);
+}
+
+void Editor::zoomOut()
+{
+    setZoom(zoom() - 1);
 }
 
 TextPosition Editor::caretPosition() const
@@ -765,6 +805,27 @@ const char *Editor::heldPointer(long from, long to) const
 long Editor::heldLength() const
 {
     return m_area->SendScintilla(QsciScintilla::SCI_GETLENGTH);
+}
+
+void Editor::fitLineNumbers(Measure measure)
+{
+    // Looked at after every change of the text, so it costs no more than the line count.
+    int digits = 0;
+    if (m_lineNumbers) {
+        for (int lines = lineCount(); lines > 0; lines /= 10)
+            ++digits;
+    }
+    if (digits == m_numberDigits && measure == Measure::WhenDigitsChange)
+        return;
+    m_numberDigits = digits;
+    long width = 0;
+    if (digits > 0) {
+        // A digit more than the numbers have keeps them off the margin's left edge.
+        const QByteArray widest(digits + 1, '9');
+        width = m_area->SendScintilla(QsciScintilla::SCI_TEXTWIDTH,
+                                      QsciScintilla::STYLE_LINENUMBER, widest.constData());
+    }
+    m_area->SendScintilla(QsciScintilla::SCI_SETMARGINWIDTHN, 0UL, width);
 }
 
 void Editor::keepStrikeOut()
