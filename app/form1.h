@@ -51,6 +51,10 @@ public:
     Recovery &recovery() { return *m_recovery; }
     Settings &settings() { return *m_settings; }
 
+    // How long work (a read, Replace All) goes on before it shows its progress.
+    int progressDelay() const { return m_progressDelay; }
+    void setProgressDelay(int milliseconds) { m_progressDelay = milliseconds; }
+
     // Runs a menu item's handler, as choosing it would.
     void trigger(const QString &actionName);
     // Shows a secondary window, creating it on first use; an open one comes to the front.
@@ -93,4 +97,5 @@ private:
     std::unique_ptr<FileCommands> m_fileCommands;
     std::unique_ptr<Recovery> m_recovery;
     std::map<QString, QWidget *> m_windows;
+    int m_progressDelay = 500;
 };

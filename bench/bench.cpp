@@ -1,7 +1,8 @@
 // Prints how long the editor takes to show a page, to lay it out in the background and to
 // answer keys there, with its peak memory: generated pages of ordinary markup, minified
 // one-line pages, or a page given by name; for the generated pages of markup also how long
-// saving, inserting, Replace All and pasting take.
+// saving, inserting, Replace All and pasting take, and a Find and a Replace All with a
+// regular expression.
 #include "app/commands/filecommands.h"
 #include "app/form1.h"
 #include "app/form2.h"
@@ -659,8 +660,8 @@ int main(int argc, char *argv[])
 
     const long insertedPeak = peakMegabytes();
     timer.restart();
-    const int replaced = form.editor().replaceAll(QStringLiteral("cell text"),
-                                                  QStringLiteral("CELL"), 0);
+    const int replaced
+        = *form.editor().replaceAll(QStringLiteral("cell text"), QStringLiteral("CELL"), 0);
     const double replaceAll = ms(timer);
     const long replacedPeak = peakMegabytes();
     timer.restart();
@@ -673,6 +674,25 @@ int main(int argc, char *argv[])
     QKeyEvent pasteKey(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier);
     QApplication::sendEvent(area, &pasteKey);
     const double pasted = ms(timer);
+    const long pastedPeak = peakMegabytes();
+
+    // A regular expression that matches only near the end, found from the start; then one
+    // with a group replaced everywhere, letters folded.
+    QKeyEvent endKey(QEvent::KeyPress, Qt::Key_End, Qt::ControlModifier);
+    QApplication::sendEvent(area, &endKey);
+    form.insertAtCaret(QStringLiteral("<!--last 2026-->"));
+    form.editor().setCaret({1, 1});
+    timer.restart();
+    const bool nearEnd
+        = form.editor().find(QStringLiteral("<!--last (\\d+)-->"), Editor::RegularExpression);
+    const double patternFound = ms(timer);
+    const long patternFoundPeak = peakMegabytes();
+    timer.restart();
+    const int patternReplaced = *form.editor().replaceAll(
+        QStringLiteral("<td align=left>(cell \\w+)</td>"), QStringLiteral("<TD>\\1</TD>"),
+        Editor::RegularExpression);
+    const double patternReplaceAll = ms(timer);
+    const long patternReplacedPeak = peakMegabytes();
 
     std::printf("        save %.1f ms | first insertion %.3f ms | insertion median %.3f ms, "
                 "slowest %.3f ms (median %.3f ms with repaint) | peak memory by then %ld MiB\n",
@@ -683,6 +703,11 @@ int main(int argc, char *argv[])
     std::printf("        typing at the middle, processor per key: completion on median %.3f ms, "
                 "mean %.3f ms | off median %.3f ms, mean %.3f ms (%d keys each)\n",
                 on.median, on.mean, off.median, off.mean, on.keys);
+    std::printf("        regular expression, peak memory before %ld MiB: Find near the end "
+                "%.0f ms%s, peak memory then %ld MiB | Replace All of %d with a group %.0f ms, "
+                "peak memory then %ld MiB\n",
+                pastedPeak, patternFound, nearEnd ? "" : " (NOT FOUND)", patternFoundPeak,
+                patternReplaced, patternReplaceAll, patternReplacedPeak);
     benchRecovery(form);
     return 0;
 }

@@ -169,6 +169,20 @@ void appendFromWindows1252(QByteArray &out, const char *data, qsizetype size)
     }
 }
 
+qsizetype firstOutsideWindows1252(const char *data, qsizetype size)
+{
+    const auto *start = reinterpret_cast<const unsigned char *>(data);
+    const auto *end = start + size;
+    for (const auto *p = start; p < end;) {
+        unsigned int code = *p;
+        const int length = code < 0x80 ? 1 : decodeUtf8(p, end, code);
+        if (length > 0 && windows1252Byte(code) < 0)
+            return p - start;
+        p += length > 0 ? length : 1;
+    }
+    return -1;
+}
+
 QByteArray toWindows1252(const char *data, qsizetype size,
                          const std::function<Escape(qsizetype)> &escapeAt)
 {

@@ -30,6 +30,9 @@ private:
 // U+009D), so toWindows1252() gives back the bytes it was given.
 void appendFromWindows1252(QByteArray &out, const char *data, qsizetype size);
 
+// Where the first character of UTF-8 text that Windows-1252 has no byte for starts, or -1.
+qsizetype firstOutsideWindows1252(const char *data, qsizetype size);
+
 // How a character Windows-1252 has no byte for is written: in the form the place it stands
 // in understands, so that a browser still shows it.
 enum class Escape {

@@ -215,48 +215,88 @@ void Editor::selectAll()
 
 bool Editor::find(const QString &text, int flags)
 {
-    const Needle needle(text, flags);
-    if (needle.text.isEmpty())
+    Needle needle(text, flags, m_encoding);
+    m_searchFailure = needle.failure;
+    if (needle.text.isEmpty() || !needle.failure.isEmpty())
         return false;
-    const long length = m_area->SendScintilla(QsciScintilla::SCI_GETLENGTH);
+    const long length = heldLength();
     const long from = m_area->SendScintilla(QsciScintilla::SCI_GETSELECTIONEND);
-    if (!searchIn(needle, from, length) && !searchIn(needle, 0, length))
+    // An empty match at the caret, as the last Find may have left it, is not found again.
+    const bool caret = m_area->SendScintilla(QsciScintilla::SCI_GETSELECTIONSTART) == from;
+    std::optional<TextRange> found
+        = searchIn(needle, from, length, caret ? Start::NotEmptyAtFrom : Start::Anywhere);
+    if (!found && needle.failure.isEmpty())
+        found = searchIn(needle, 0, length);
+    m_searchFailure = needle.failure;
+    if (!found)
         return false;
-    m_area->SendScintilla(QsciScintilla::SCI_SETSEL,
-                          m_area->SendScintilla(QsciScintilla::SCI_GETTARGETSTART),
-                          m_area->SendScintilla(QsciScintilla::SCI_GETTARGETEND));
+    m_area->SendScintilla(QsciScintilla::SCI_SETSEL, found->start, found->end);
     announceSelection();
     return true;
 }
 
-bool Editor::selectionMatches(const QString &text, int flags) const
+std::optional<QString> Editor::selectionReplacement(const QString &text,
+                                                    const QString &replacement, int flags)
 {
-    const Needle needle(text, flags);
+    const QByteArray written = replacement.toUtf8();
+    Needle needle(text, flags, m_encoding, written);
+    m_searchFailure = needle.failure;
     const long start = m_area->SendScintilla(QsciScintilla::SCI_GETSELECTIONSTART);
     const long end = m_area->SendScintilla(QsciScintilla::SCI_GETSELECTIONEND);
-    if (needle.text.isEmpty() || start == end)
-        return false;
-    return searchIn(needle, start, end)
-           && m_area->SendScintilla(QsciScintilla::SCI_GETTARGETSTART) == start
-           && m_area->SendScintilla(QsciScintilla::SCI_GETTARGETEND) == end;
+    if (needle.text.isEmpty() || !needle.failure.isEmpty() || start == end)
+        return {};
+    const std::optional<TextRange> found = searchIn(needle, start, end, Start::OnlyAtFrom);
+    m_searchFailure = needle.failure;
+    if (!found || !(*found == TextRange{start, end}))
+        return {};
+    if (!needle.pattern)
+        return replacement;
+    return QString::fromUtf8(needle.pattern->replacement(written, heldText()));
 }
 
-int Editor::replaceAll(const QString &text, const QString &replacement, int flags)
+std::optional<int> Editor::replaceAll(const QString &text, const QString &replacement,
+                                      int flags, const Progress &progress)
 {
-    const Needle needle(text, flags);
+    const QByteArray written = replacement.toUtf8();
+    Needle needle(text, flags, m_encoding, written);
+    m_searchFailure = needle.failure;
+    if (!needle.failure.isEmpty())
+        return {};
     if (needle.text.isEmpty())
         return 0;
-    // The occurrences in the text as it stands, so that a replacement holding the text is
-    // not replaced again.
-    std::vector<long> found;
+    // Finding and replacing each count the text's length as work.
     const long length = heldLength();
-    for (long from = 0; searchIn(needle, from, length);
-         from = m_area->SendScintilla(QsciScintilla::SCI_GETTARGETEND))
-        found.push_back(m_area->SendScintilla(QsciScintilla::SCI_GETTARGETSTART));
-    if (found.empty())
+    bool stopped = false;
+    std::function<bool(qint64)> keepGoing;
+    if (progress) {
+        keepGoing = [&](qint64 done) {
+            stopped = stopped || !progress(done, 2 * qint64(length));
+            return !stopped;
+        };
+    }
+    // The occurrences in the text as it stands, so that a replacement holding the text is
+    // not replaced again. After an empty match the next starts a character on, or is not
+    // empty.
+    Occurrences occurrences(needle.pattern ? QByteArray() : written);
+    for (std::optional<TextRange> found = searchIn(needle, 0, length, Start::Anywhere, keepGoing);
+         found && !stopped;
+         found = searchIn(needle, found->end, length,
+                          found->start == found->end ? Start::NotEmptyAtFrom : Start::Anywhere,
+                          keepGoing)) {
+        if (needle.pattern)
+            occurrences.add(found->start, found->end,
+                            needle.pattern->replacement(written, heldText()));
+        else
+            occurrences.add(found->start, found->end);
+        if (keepGoing)
+            keepGoing(found->end);
+    }
+    m_searchFailure = needle.failure;
+    if (stopped || !needle.failure.isEmpty())
+        return {};
+    if (occurrences.empty())
         return 0;
 
-    const Occurrences occurrences{found, long(needle.bytes.size()), replacement.toUtf8()};
     const auto [anchor, caret] = currentSelection();
     const long topLine = m_area->SendScintilla(
         QsciScintilla::SCI_DOCLINEFROMVISIBLE,
@@ -264,30 +304,39 @@ int Editor::replaceAll(const QString &text, const QString &replacement, int flag
     const long topStart = m_area->SendScintilla(QsciScintilla::SCI_POSITIONFROMLINE, topLine);
     m_area->SendScintilla(QsciScintilla::SCI_BEGINUNDOACTION);
     // From the last piece to the first, so that the places found stay true.
-    for (std::size_t last = found.size(); last > 0;) {
+    for (std::size_t last = occurrences.size(); last > 0 && !stopped;) {
         const std::size_t first = occurrences.pieceStart(last);
         replacePiece(occurrences, first, last);
         last = first;
+        if (keepGoing)
+            keepGoing(2 * qint64(length) - occurrences.start(first));
     }
     m_area->SendScintilla(QsciScintilla::SCI_ENDUNDOACTION);
+    // Stopped halfway, the text goes back as it was, and the view with it.
+    if (stopped)
+        m_area->SendScintilla(QsciScintilla::SCI_UNDO);
+    const auto moved = [&](long position) {
+        return stopped ? position : occurrences.moved(position);
+    };
     // Not SCI_SETSEL, which would scroll to a caret the user has scrolled away from.
-    m_area->SendScintilla(QsciScintilla::SCI_SETANCHOR, occurrences.moved(anchor));
-    m_area->SendScintilla(QsciScintilla::SCI_SETCURRENTPOS, occurrences.moved(caret));
+    m_area->SendScintilla(QsciScintilla::SCI_SETANCHOR, moved(anchor));
+    m_area->SendScintilla(QsciScintilla::SCI_SETCURRENTPOS, moved(caret));
     m_area->SendScintilla(
         QsciScintilla::SCI_SETFIRSTVISIBLELINE,
         m_area->SendScintilla(
             QsciScintilla::SCI_VISIBLEFROMDOCLINE,
-            m_area->SendScintilla(QsciScintilla::SCI_LINEFROMPOSITION,
-                                  occurrences.moved(topStart))));
+            m_area->SendScintilla(QsciScintilla::SCI_LINEFROMPOSITION, moved(topStart))));
     keepStrikeOut();
     noticeSelection();
-    return int(found.size());
+    if (stopped)
+        return {};
+    return int(occurrences.size());
 }
 
 void Editor::replacePiece(const Occurrences &occurrences, std::size_t first, std::size_t last)
 {
-    const long start = occurrences.starts[first];
-    const long end = occurrences.starts[last - 1] + occurrences.length;
+    const long start = occurrences.start(first);
+    const long end = occurrences.end(last - 1);
     const QByteArray piece = occurrences.piece(heldPointer(start, end), first, last);
     m_area->SendScintilla(QsciScintilla::SCI_SETTARGETRANGE, start, end);
     m_area->SendScintilla(QsciScintilla::SCI_REPLACETARGET, piece.size(), piece.constData());
@@ -631,38 +680,84 @@ Editor::Selection Editor::currentSelection() const
             m_area->SendScintilla(QsciScintilla::SCI_GETCURRENTPOS)};
 }
 
-Editor::Needle::Needle(const QString &text, int flags)
+Editor::Needle::Needle(const QString &text, int flags, Encoding encoding,
+                       const QByteArray &replacement)
     : text(text.toUtf8())
     , flags(flags)
     , bytes(this->text, flags & MatchCase)
 {
+    if (!(flags & RegularExpression) || this->text.isEmpty())
+        return;
+    // The held text of a Windows-1252 page is UTF-8 as well, and the pattern runs on it as it
+    // would on the page's bytes; only a character the page cannot hold has no place there.
+    const qsizetype outside = encoding == Encoding::Windows1252
+        ? firstOutsideWindows1252(this->text.constData(), this->text.size())
+        : -1;
+    if (outside >= 0) {
+        QString character = QString::fromUtf8(this->text.mid(outside));
+        character.truncate(character.at(0).isHighSurrogate() ? 2 : 1);
+        failure = QStringLiteral("The regular expression holds \"%1\", which a Windows-1252 "
+                                 "page cannot hold.")
+                      .arg(character);
+        return;
+    }
+    pattern = std::make_unique<PatternSearch>(text, flags & MatchCase);
+    failure = pattern->failure();
+    if (failure.isEmpty())
+        failure = pattern->replacementFailure(replacement);
 }
 
-bool Editor::searchIn(const Needle &needle, long start, long end) const
+std::optional<TextRange> Editor::searchIn(Needle &needle, long from, long to, Start start,
+                                          const std::function<bool(qint64)> &keepGoing) const
 {
-    const auto scintillaSearch = [&](long from, long to) {
-        m_area->SendScintilla(QsciScintilla::SCI_SETSEARCHFLAGS, needle.flags);
-        m_area->SendScintilla(QsciScintilla::SCI_SETTARGETRANGE, from, to);
-        return m_area->SendScintilla(QsciScintilla::SCI_SEARCHINTARGET, needle.text.size(),
-                                     needle.text.constData())
-               >= 0;
-    };
-    if (end <= start)
-        return false;
-    const char *text = heldPointer(start, end);
-    for (long at = start;;) {
-        const qint64 found = needle.bytes.in(text + (at - start), end - at);
+    if (needle.pattern)
+        return searchPattern(needle, from, start, keepGoing);
+    if (to <= from)
+        return {};
+    const char *text = heldPointer(from, to);
+    for (long at = from;;) {
+        const qint64 found = needle.bytes.in(text + (at - from), to - at);
         if (found < 0)
-            return false;
-        const long match = at + long(found);
-        const long matchEnd = match + long(needle.bytes.size());
-        // Scintilla judges word bounds as everywhere else in the editor.
-        if (!(needle.flags & WholeWord) || scintillaSearch(match, matchEnd)) {
-            m_area->SendScintilla(QsciScintilla::SCI_SETTARGETRANGE, match, matchEnd);
-            return true;
-        }
-        at = match + 1;
+            return {};
+        const TextRange match{at + long(found), at + long(found) + long(needle.bytes.size())};
+        if (!(needle.flags & WholeWord) || isWholeWord(match))
+            return match;
+        at = match.start + 1;
     }
+}
+
+std::optional<TextRange> Editor::searchPattern(Needle &needle, long from, Start start,
+                                               const std::function<bool(qint64)> &keepGoing) const
+{
+    PatternSearch &pattern = *needle.pattern;
+    // Lookbehind and "^" see the text before `from`.
+    const char *text = heldText();
+    const long length = heldLength();
+    for (long at = from;;) {
+        switch (pattern.find(text, length, at, start, keepGoing)) {
+        case PatternSearch::Outcome::Found:
+            break;
+        case PatternSearch::Outcome::Failed:
+            needle.failure = pattern.failure();
+            return {};
+        case PatternSearch::Outcome::NotFound:
+        case PatternSearch::Outcome::Stopped:
+            return {};
+        }
+        const TextRange match{long(pattern.matchStart()), long(pattern.matchEnd())};
+        if (!(needle.flags & WholeWord) || isWholeWord(match))
+            return match;
+        if (start == Start::OnlyAtFrom || match.start >= length)
+            return {};
+        at = long(PatternSearch::nextCharacter(text, length, match.start));
+        start = Start::Anywhere;
+    }
+}
+
+bool Editor::isWholeWord(const TextRange &range) const
+{
+    // Scintilla judges word bounds as everywhere else in the editor.
+    return m_area->SendScintilla(QsciScintilla::SCI_ISRANGEWORD, range.start, range.end) != 0;
 }
 
 void Editor::noticeSelection()

@@ -4,6 +4,7 @@
 
 #include "document/bytesearch.h"
 #include "document/encoding.h"
+#include "document/patternsearch.h"
 
 #include <QAccessible>
 #include <QByteArray>
@@ -13,6 +14,9 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <functional>
+#include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -20,8 +24,8 @@ class Completion;
 class DocumentLoader;
 class HtmlLexer;
 class QIODevice;
+class Occurrences;
 class TextArea;
-struct Occurrences;
 
 // The document editor (RichText1): with its parts (TextArea, the colouring in HtmlLexer
 // and the DocumentLoader that builds its next document), the only code that talks to
@@ -32,7 +36,10 @@ class Editor : public QWidget, private QAccessible::ActivationObserver
     Q_OBJECT
 
 public:
-    enum FindFlag { WholeWord = 2, MatchCase = 4 };
+    // Scintilla's own values.
+    enum FindFlag { WholeWord = 2, MatchCase = 4, RegularExpression = 0x00200000 };
+    // How far Replace All has come, in bytes of work of the total; false stops it.
+    using Progress = std::function<bool(qint64 done, qint64 total)>;
 
     explicit Editor(QWidget *parent = nullptr);
     ~Editor() override;
@@ -47,12 +54,20 @@ public:
     int selectionLength() const;
     void selectAll();
     // Searches forward from the end of the selection, wrapping round once; a found
-    // occurrence becomes the selection.
+    // occurrence becomes the selection. A regular expression's empty match is found too;
+    // from it, as from the caret, the next Find goes on to another.
     bool find(const QString &text, int flags);
-    // Whether the selection is an occurrence of the text under these find flags.
-    bool selectionMatches(const QString &text, int flags) const;
-    // Replaces every occurrence as one undo step; gives their number.
-    int replaceAll(const QString &text, const QString &replacement, int flags);
+    // When the selection is an occurrence under these find flags, what takes its place:
+    // the replacement, with a regular expression's groups put in.
+    std::optional<QString> selectionReplacement(const QString &text, const QString &replacement,
+                                                int flags);
+    // Replaces every occurrence as one undo step; gives their number, or nothing when the
+    // progress stopped it or the search failed, and then nothing is changed.
+    std::optional<int> replaceAll(const QString &text, const QString &replacement, int flags,
+                                  const Progress &progress = {});
+    // Why the last find, selectionReplacement or replaceAll could not search (a regular
+    // expression that is not valid, ...), for the user; empty when it could.
+    QString searchFailure() const { return m_searchFailure; }
     void deleteForward(); // the selection, or the character after the caret
 
     // The document as its file holds it: what Save writes. A character a Windows-1252 page
@@ -156,21 +171,33 @@ private:
     // An assistive tool started or stopped listening.
     void accessibilityActiveChanged(bool active) override;
 
-    // What Find looks for. Scintilla's own search steps through the text a character at a
-    // time; the bytes are searched here, and Scintilla only judges word bounds.
+    // What Find looks for: bytes, or a regular expression run on the held text whatever the
+    // page's encoding. Scintilla's own search steps through the text a character at a time;
+    // the text is searched here, and Scintilla only judges word bounds.
     struct Needle
     {
-        Needle(const QString &text, int flags);
+        // The replacement is checked against the regular expression's groups.
+        Needle(const QString &text, int flags, Encoding encoding,
+               const QByteArray &replacement = {});
         QByteArray text;
         int flags;
         ByteSearch bytes;
+        std::unique_ptr<PatternSearch> pattern;
+        QString failure; // why it cannot be searched for, or why a search failed
     };
+    using Start = PatternSearch::Start;
 
     Selection currentSelection() const;
     // Replaces occurrences [first, last) and the text between them in one go.
     void replacePiece(const Occurrences &occurrences, std::size_t first, std::size_t last);
-    // Makes the first occurrence in [start, end) the target.
-    bool searchIn(const Needle &needle, long start, long end) const;
+    // The first occurrence from `from` on: of bytes, one that ends by `to`; of a regular
+    // expression, one that starts as `start` says, judged in the whole text.
+    std::optional<TextRange> searchIn(Needle &needle, long from, long to,
+                                      Start start = Start::Anywhere,
+                                      const std::function<bool(qint64)> &keepGoing = {}) const;
+    std::optional<TextRange> searchPattern(Needle &needle, long from, Start start,
+                                           const std::function<bool(qint64)> &keepGoing) const;
+    bool isWholeWord(const TextRange &range) const;
     void noticeSelection();
     // Block and multiple selections are off: Cut, Copy, Paste, Delete and every insertion
     // know one range of text. What Alt+Shift+arrows or a drag with Alt (Ctrl on X11) would
@@ -204,6 +231,7 @@ private:
     Selection m_lastSelection{0, 0};
     Encoding m_encoding = Encoding::Utf8;
     QByteArray m_systemLineEnd = "\n";
+    QString m_searchFailure;
     bool m_loading = false;
     bool m_unsaved = false;
     bool m_tagsMarked = false;

@@ -1,7 +1,7 @@
 #!/bin/sh
 # Installs the Debian packages that building and testing Quillet need, when missing, and
 # makes Debian's source packages reachable for apt-get source, which brings the editor
-# component's source (QScintilla) into the build.
+# component's source (QScintilla) into the build, and PCRE2's into the Windows build.
 #   install-deps.sh [qt6|qt5|sanitize|fuzz|win32|win64|wine32|wine64|sources]
 #   qt6 (the default): the Linux build on Qt 6; qt5: the Linux build on Qt 5.15; sanitize:
 #   that build with clang and its sanitizers; fuzz: the fuzz targets, on Qt 6 with clang and
@@ -10,7 +10,7 @@
 #   tests; sources: only the source packages.
 set -e
 common="cmake make patch pkg-config fonts-dejavu-core"
-linux="g++ libtidy-dev libgl-dev desktop-file-utils"
+linux="g++ libtidy-dev libpcre2-dev libgl-dev desktop-file-utils"
 clang="clang libclang-rt-14-dev" # with the sanitizers' and libFuzzer's runtimes, a package apart
 windows="$common xz-utils zip icoutils librsvg2-bin nsis"
 wine="wine xvfb xdotool"

@@ -549,7 +549,7 @@ void TestFileCommands::cancelledSlowReadKeepsDocument()
     program.show();
     program.type("abc");
     program.key(Qt::Key_Left);
-    program.form.fileCommands().setProgressDelay(0);
+    program.form.setProgressDelay(0);
     QString label;
     onShow<QProgressDialog>([&](QProgressDialog *progress) {
         label = progress->labelText();

@@ -2,6 +2,7 @@
 
 #include <Qsci/qsciscintilla.h>
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -51,6 +52,9 @@ private slots:
     void cancelHidesAndKeepsTextAndOption();
     void altFPressesFindNextNotTheFileMenu();
     void findWorksInWindows1252Documents();
+    void regularExpression_data();
+    void regularExpression();
+    void invalidRegularExpressionSaysWhy();
 };
 
 void TestFind::windowShowsItsControls()
@@ -67,6 +71,8 @@ void TestFind::windowShowsItsControls()
     QCOMPARE(program.find<QRadioButton>("Option2", "Find")->text(),
              QString("None of the above..."));
     QVERIFY(program.find<QRadioButton>("Option2", "Find")->isChecked());
+    QCOMPARE(program.find<QCheckBox>("Check1", "Find")->text(), QString("Regular e&xpression"));
+    QVERIFY(!program.find<QCheckBox>("Check1", "Find")->isChecked());
     QCOMPARE(program.find<QPushButton>("findnext", "Find")->text(), QString("&Find next"));
     QCOMPARE(program.find<QPushButton>("Cancel", "Find")->text(), QString("C&ancel"));
     QVERIFY(!window->isModal());
@@ -258,6 +264,66 @@ void TestFind::findWorksInWindows1252Documents()
     program.click("findnext", "Find");
     QVERIFY(selection(program).start > 0);
     QCOMPARE(program.editor().selectedText(), QString::fromUtf8("caf\u00e9"));
+}
+
+void TestFind::regularExpression_data()
+{
+    QTest::addColumn<QByteArray>("page");
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("found"); // the selection after each "&Find next"
+
+    QTest::newRow("^ after CR, LF and CR LF")
+        << QByteArray("a\rb\nc\r\nd") << "^." << "Option2" << "0-1 2-3 4-5 7-8";
+    QTest::newRow("$ before each line end") << QByteArray("ab\rcd\ne\r\n") << "\\w$"
+                                            << "Option2" << "1-2 4-5 6-7";
+    QTest::newRow("empty matches, a character on each time")
+        << QByteArray("ab\nc") << "^" << "Option2" << "3-3 0-0 3-3";
+    QTest::newRow("back reference") << QByteArray("<b>x</i> <i>y</i>")
+                                    << "<(\\w+)>[^<]*</\\1>" << "Option2" << "9-17";
+    QTest::newRow("letters of any script folded")
+        << QByteArray("x CAF\xc3\x89") << QString::fromUtf8("caf\u00e9") << "Option2" << "2-7";
+    QTest::newRow("match case") << QByteArray("TD Td td") << "t." << "matchcase" << "6-8 6-8";
+    QTest::newRow("whole words as the editor judges them")
+        << QByteArray("cells cel cell") << "cel+" << "Option1" << "6-9 10-14";
+    // Held as UTF-8, where "." is one character.
+    QTest::newRow("Windows-1252 page") << QByteArray("caf\xe9 CAF\xc9") << "f." << "Option2"
+                                       << "2-5 8-11";
+}
+
+void TestFind::regularExpression()
+{
+    QFETCH(QByteArray, page);
+    QFETCH(QString, pattern);
+    QFETCH(QString, option);
+    QFETCH(QString, found);
+
+    Program program;
+    program.editor().setBytes(page);
+    program.trigger("mnufind");
+    program.click("Check1", "Find");
+    findNext(program, pattern, option);
+    QStringList selections;
+    for (int press = 0; press <= found.count(' '); ++press) {
+        if (press > 0)
+            program.click("findnext", "Find");
+        selections << QString("%1-%2").arg(selection(program).start).arg(selection(program).end);
+    }
+    QCOMPARE(selections.join(' '), found);
+    QVERIFY(program.dialogs.messages.isEmpty());
+}
+
+void TestFind::invalidRegularExpressionSaysWhy()
+{
+    Program program;
+    program.type("a(b");
+    program.trigger("mnufind");
+    program.click("Check1", "Find");
+    findNext(program, "(b");
+    QCOMPARE(program.dialogs.messages, QStringList("The regular expression is not valid.\r"
+                                                   "At its end: missing closing parenthesis."));
+    QCOMPARE(selection(program).start, 3);
+    QCOMPARE(selection(program).end, 3);
 }
 
 QTEST_MAIN(TestFind)

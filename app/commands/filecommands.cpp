@@ -1,5 +1,6 @@
 #include "filecommands.h"
 
+#include "app/commands/workprogress.h"
 #include "app/commondialogs.h"
 #include "app/form1.h"
 #include "app/outsideworld.h"
@@ -8,15 +9,11 @@
 #include "editor/documentloader.h"
 #include "editor/editor.h"
 
-#include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QProgressDialog>
 #include <QSaveFile>
 
-#include <memory>
 #include <new>
 
 const QString FileCommands::openFilter = QStringLiteral(
@@ -48,54 +45,6 @@ bool isBlankName(const QString &path)
     return name.trimmed().isEmpty();
 }
 
-// Keeps the window alive while a file is read; a read that takes longer than the delay
-// shows its progress, counted in megabytes, with a Cancel button.
-class ReadProgress
-{
-public:
-    ReadProgress(const QString &path, QWidget *window, int delay)
-        : m_path(path)
-        , m_window(window)
-        , m_delay(delay)
-    {
-        m_clock.start();
-    }
-
-    bool update(qint64 read, qint64 size)
-    {
-        constexpr qint64 megabyte = 1024 * 1024;
-        if (!m_dialog && m_clock.elapsed() >= m_delay)
-            show(size > 0 ? int(size / megabyte) + 1 : 0);
-        if (!m_dialog) {
-            QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-            return true;
-        }
-        // The dialog is modal, so only its Cancel button takes input meanwhile.
-        m_dialog->setValue(std::min(int((read + megabyte - 1) / megabyte), m_dialog->maximum()));
-        QApplication::processEvents();
-        return !m_dialog->wasCanceled();
-    }
-
-private:
-    void show(int megabytes)
-    {
-        m_dialog = std::make_unique<QProgressDialog>(
-            QStringLiteral("Opening %1...").arg(QDir::toNativeSeparators(m_path)),
-            QStringLiteral("Cancel"), 0, megabytes, m_window);
-        m_dialog->setObjectName(QStringLiteral("Progress"));
-        m_dialog->setWindowTitle(QStringLiteral("Quillet"));
-        m_dialog->setWindowModality(Qt::WindowModal);
-        m_dialog->setMinimumDuration(0);
-        m_dialog->setAutoReset(false);
-        m_dialog->show();
-    }
-
-    QString m_path;
-    QWidget *m_window;
-    int m_delay;
-    QElapsedTimer m_clock;
-    std::unique_ptr<QProgressDialog> m_dialog;
-};
 } // namespace
 
 FileCommands::FileCommands(Form1 &form)
@@ -194,7 +143,9 @@ bool FileCommands::load(const QString &path)
     try {
         DocumentLoader loader;
         FileReader reader;
-        ReadProgress progress(path, &m_form, m_progressDelay);
+        WorkProgress progress(
+            QStringLiteral("Opening %1...").arg(QDir::toNativeSeparators(path)), &m_form,
+            m_form.progressDelay());
         switch (reader.read(path, loader, [&](qint64 read, qint64 size) {
             return progress.update(read, size);
         })) {

@@ -29,9 +29,9 @@ public:
     bool askToSave(const QString &question);
     bool mayClose();
     // Reads the whole file, then makes it the document; tells the user when it can't.
-    // A read that takes longer than the delay shows its progress and can be cancelled.
+    // A read that takes longer than the window's progress delay shows its progress and can
+    // be cancelled.
     bool load(const QString &path);
-    void setProgressDelay(int milliseconds) { m_progressDelay = milliseconds; }
     // Offers the text a program that was not ended properly left behind; true when the
     // user took it back.
     bool restore(const RecoveryRecord &record);
@@ -45,5 +45,4 @@ private:
     bool mayOverwrite(const QString &path);
 
     Form1 &m_form;
-    int m_progressDelay = 500;
 };

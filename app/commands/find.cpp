@@ -1,11 +1,13 @@
 #include "find.h"
 
+#include "app/commondialogs.h"
 #include "app/form1.h"
 #include "dialogs/common/tagdialog.h"
 #include "dialogs/common/toolwindow.h"
 #include "editor/editor.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,6 +23,7 @@ SearchWindow::SearchWindow(Form1 &form, const QString &name, const QString &capt
     , matchcase(makeOption(QStringLiteral("matchcase"), QStringLiteral("Match Case")))
     , Option1(makeOption(QStringLiteral("Option1"), QStringLiteral("Whole word only")))
     , Option2(makeOption(QStringLiteral("Option2"), QStringLiteral("None of the above..."), true))
+    , Check1(makeCheck(QStringLiteral("Check1"), QStringLiteral("Regular e&xpression")))
     , findnext(makeButton(QStringLiteral("findnext"), QStringLiteral("&Find next")))
     , Cancel(makeCancelButton(QStringLiteral("Cancel")))
     , m_options(new QButtonGroup(this))
@@ -38,25 +41,36 @@ SearchWindow::SearchWindow(Form1 &form, const QString &name, const QString &capt
     m_grid->addWidget(matchcase, 2, 0, 1, 2);
     m_grid->addWidget(Option1, 3, 0, 1, 2);
     m_grid->addWidget(Option2, 4, 0, 1, 2);
+    m_grid->addWidget(Check1, 5, 0, 1, 2);
     m_buttons->addWidget(findnext);
     m_buttons->addWidget(Cancel);
     m_buttons->addStretch(1);
-    m_grid->addLayout(m_buttons, 0, 2, 6, 1);
+    m_grid->addLayout(m_buttons, 0, 2, 7, 1);
     m_grid->setColumnStretch(1, 1);
-    m_grid->setRowStretch(5, 1);
+    m_grid->setRowStretch(6, 1);
 
     connect(findnext, &QPushButton::clicked, this, &SearchWindow::findNext);
 }
 
 int SearchWindow::flags() const
 {
-    return m_options->checkedId();
+    return m_options->checkedId() | (Check1->isChecked() ? Editor::RegularExpression : 0);
 }
 
 bool SearchWindow::findNext()
 {
     // Nothing found is no news: the selection stays and nothing is shown.
-    return form().editor().find(Findit->text(), flags());
+    const bool found = form().editor().find(Findit->text(), flags());
+    showSearchFailure();
+    return found;
+}
+
+bool SearchWindow::showSearchFailure()
+{
+    const QString failure = form().editor().searchFailure();
+    if (!failure.isEmpty())
+        form().dialogs().message(failure);
+    return !failure.isEmpty();
 }
 
 void SearchWindow::addButton(QPushButton *button)

@@ -1,10 +1,13 @@
 #include "replace.h"
 
+#include "workprogress.h"
+
 #include "app/form1.h"
 #include "dialogs/common/tagdialog.h"
 #include "dialogs/common/toolwindow.h"
 #include "editor/editor.h"
 
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,10 +25,10 @@ Replace::Replace(Form1 &form)
     Label2->setBuddy(Replacewith);
     grid()->addWidget(Label2, 1, 0);
     grid()->addWidget(Replacewith, 1, 1);
-    grid()->addWidget(Label3, 5, 0, 1, 2, Qt::AlignTop);
+    grid()->addWidget(Label3, 6, 0, 1, 2, Qt::AlignTop);
     addButton(replace);
     addButton(replaceall);
-    setTabChain({Findit, Replacewith, matchcase, Option1, Option2, findnext, replace,
+    setTabChain({Findit, Replacewith, matchcase, Option1, Option2, Check1, findnext, replace,
                  replaceall, Cancel});
 
     connect(findnext, &QPushButton::clicked, Label3, &QLabel::clear);
@@ -36,16 +39,27 @@ Replace::Replace(Form1 &form)
 void Replace::replaceOne()
 {
     Label3->clear();
-    // Only an occurrence is replaced; anything else selected is left, and the search
-    // moves on to the next occurrence either way.
-    if (form().editor().selectionMatches(Findit->text(), flags()))
-        form().insertAtCaret(Replacewith->text());
+    // Only an occurrence is replaced, by the text as written; anything else selected is
+    // left, and the search moves on to the next occurrence either way.
+    const std::optional<QString> replacement
+        = form().editor().selectionReplacement(Findit->text(), Replacewith->text(), flags());
+    if (showSearchFailure())
+        return;
+    if (replacement)
+        form().editor().putSelectedText(*replacement);
     findNext();
 }
 
 void Replace::replaceEvery()
 {
-    const int count = form().editor().replaceAll(Findit->text(), Replacewith->text(), flags());
-    Label3->setText(count > 0 ? QStringLiteral("%1 replaced").arg(count)
-                              : QStringLiteral("Nothing found"));
+    Label3->clear();
+    WorkProgress progress(QStringLiteral("Replacing..."), &form(), form().progressDelay());
+    const std::optional<int> count = form().editor().replaceAll(
+        Findit->text(), Replacewith->text(), flags(),
+        [&progress](qint64 done, qint64 total) { return progress.update(done, total); });
+    // Cancelled or failed: nothing was changed.
+    if (showSearchFailure() || !count)
+        return;
+    Label3->setText(*count > 0 ? QStringLiteral("%1 replaced").arg(*count)
+                               : QStringLiteral("Nothing found"));
 }
