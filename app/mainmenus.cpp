@@ -82,6 +82,11 @@ MenuItem viewMenu()
         command("mnupreview", "Preview using Netscape", previewInBrowser, Qt::Key_F5),
         command("mnupreviewdde", "Preview using QuickView Plus...", previewInViewer,
                 Qt::Key_F6),
+        separator("mnunullfolding"),
+        checkable("mnufolding", "&Folding",
+                  [](Form1 &form, bool on) { form.editor().setFolding(on); }, true),
+        command("mnufoldall", "Fold &All", [](Form1 &form) { form.editor().foldAll(); }),
+        command("mnuunfoldall", "&Unfold All", [](Form1 &form) { form.editor().unfoldAll(); }),
     });
 }
 

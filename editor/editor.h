@@ -112,6 +112,14 @@ public:
     bool wordListShown() const;
     void closeWordList();
 
+    // The fold margin, whose boxes fold and unfold the elements that span lines; on at
+    // start. Off, every line is shown.
+    void setFolding(bool on);
+    bool folding() const;
+    // Folds every element that folds, or shows all lines again.
+    void foldAll();
+    void unfoldAll();
+
     // Gives up the editor's own bindings of these keys, so the window's shortcuts win.
     void releaseKeys(const QList<QKeySequence> &keys);
     QWidget *textArea() const;
@@ -139,6 +147,9 @@ private:
 
     // An assistive tool started or stopped listening.
     void accessibilityActiveChanged(bool active) override;
+    void setUpFolding();
+    // Opens the folds that hide the lines of [from, to].
+    void showLines(long from, long to);
 
     // What Find looks for. Scintilla's own search steps through the text a character at a
     // time; the bytes are searched here, and Scintilla only judges word bounds.
@@ -187,4 +198,5 @@ private:
     bool m_loading = false;
     bool m_unsaved = false;
     bool m_tagsMarked = false;
+    bool m_folding = false;
 };

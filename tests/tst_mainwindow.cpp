@@ -270,7 +270,11 @@ void TestMainWindow::menus_data()
     QTest::newRow("View") << "mnuview" << QStringList{
         "mnuviewnote | View Help",
         "mnupreview | Preview using Netscape | F5",
-        "mnupreviewdde | Preview using QuickView Plus... | F6"};
+        "mnupreviewdde | Preview using QuickView Plus... | F6",
+        "mnunullfolding | -",
+        "mnufolding | &Folding",
+        "mnufoldall | Fold &All",
+        "mnuunfoldall | &Unfold All"};
     QTest::newRow("Help") << "mnuh" << QStringList{
         "mnuhelp1 | H&elp | F1",
         "mnuhelp2 | A&bout Quillet Works",
