@@ -32,7 +32,7 @@ CommandLine readCommandLine(const QStringList &arguments)
     parser.addOption(help);
     parser.addOption(version);
     parser.addPositionalArgument(QStringLiteral("file"),
-                                 QStringLiteral("The document to open after the intro window."),
+                                 QStringLiteral("The document to open."),
                                  QStringLiteral("[file]"));
 
     const QString program = QFileInfo(arguments.value(0, programName.toLower())).fileName();

@@ -3,8 +3,8 @@
 #include <QString>
 #include <QStringList>
 
-// What the program was started with. A file is opened when the user leaves the intro
-// window; a reply (help, version, or a complaint about the arguments) is printed
+// What the program was started with. A file opens in the main window at once, with no
+// intro window; a reply (help, version, or a complaint about the arguments) is printed
 // instead of opening any window.
 struct CommandLine
 {

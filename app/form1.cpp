@@ -5,6 +5,7 @@
 #include "commands/filecommands.h"
 #include "mainmenus.h"
 #include "outsideworld.h"
+#include "settings.h"
 
 #include "dialogs/common/twips.h"
 #include "document/recovery.h"
@@ -34,6 +35,7 @@ Form1::Form1(CommonDialogs &dialogs, OutsideWorld &world, QWidget *parent)
     , Dlog1(dialogs)
     , m_world(world)
     , RichText1(new Editor)
+    , m_settings(std::make_unique<Settings>())
     , m_fileCommands(std::make_unique<FileCommands>(*this))
     , m_recovery(std::make_unique<Recovery>([this](RecoveryRecord &record) { snapshot(record); }))
 {
@@ -44,6 +46,9 @@ Form1::Form1(CommonDialogs &dialogs, OutsideWorld &world, QWidget *parent)
     RichText1->setSystemLineEnd(world.lineEnd());
 
     createMenus();
+    RichText1->setZoom(m_settings->zoom());
+    connect(RichText1, &Editor::zoomChanged, this,
+            [this](int level) { m_settings->setZoom(level); });
     createToolBar();
     createTabStrip();
     createStatusBar();
@@ -153,14 +158,14 @@ void Form1::dropEvent(QDropEvent *event)
 void Form1::createMenus()
 {
     const MenuItem menus[] = {fileMenu(), editMenu(), insertMenu(), toolsMenu(),
-                              optionsMenu(), viewMenu(), helpMenu()};
+                              optionsMenu(*m_settings), viewMenu(*m_settings), helpMenu()};
     for (const MenuItem &menu : menus)
         menuBar()->addMenu(createMenu(menu));
     m_insertMenu = findChild<QMenu *>(QStringLiteral("mnucommands"));
 
     QList<QKeySequence> shortcuts;
     for (const QAction *action : findChildren<QAction *>())
-        shortcuts << action->shortcut();
+        shortcuts << action->shortcuts();
     RichText1->releaseKeys(shortcuts);
 }
 
@@ -177,7 +182,7 @@ QMenu *Form1::createMenu(const MenuItem &menu)
         QAction *action = item.isSeparator() ? qmenu->addSeparator()
                                              : qmenu->addAction(item.caption);
         action->setObjectName(item.name);
-        action->setShortcut(item.shortcut);
+        action->setShortcuts(item.shortcuts);
         if (item.handler)
             connect(action, &QAction::triggered, this, [this, handler = item.handler] {
                 handler(*this);
@@ -187,6 +192,7 @@ QMenu *Form1::createMenu(const MenuItem &menu)
             action->setChecked(item.checked);
             connect(action, &QAction::toggled, this,
                     [this, toggle = item.toggle](bool on) { toggle(*this, on); });
+            item.toggle(*this, item.checked);
         }
     }
     return qmenu;

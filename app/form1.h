@@ -19,6 +19,7 @@ class QTabWidget;
 class QToolBar;
 class Recovery;
 struct RecoveryRecord;
+class Settings;
 
 // The main window: the editor, its menus, toolbar, tab strip and status bar, the
 // document state, and the one way the program's text gets into the document
@@ -46,6 +47,7 @@ public:
     OutsideWorld &world() { return m_world; }
     FileCommands &fileCommands() { return *m_fileCommands; }
     Recovery &recovery() { return *m_recovery; }
+    Settings &settings() { return *m_settings; }
 
     // Runs a menu item's handler, as choosing it would.
     void trigger(const QString &actionName);
@@ -80,6 +82,7 @@ private:
     QStatusBar *Bar1 = nullptr;
     QLabel *m_caretPosition = nullptr;
     QMenu *m_insertMenu = nullptr;
+    std::unique_ptr<Settings> m_settings;
     std::unique_ptr<FileCommands> m_fileCommands;
     std::unique_ptr<Recovery> m_recovery;
     std::map<QString, QWidget *> m_windows;

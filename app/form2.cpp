@@ -17,8 +17,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include <utility>
-
 namespace {
 QLabel *label(const QString &name, const QString &text, int pointSize = 0)
 {
@@ -77,7 +75,7 @@ Form2::Form2(CommonDialogs &dialogs, OutsideWorld &world, QWidget *parent)
     Command2->setObjectName(QStringLiteral("Command2"));
     auto Command3 = new QPushButton(QStringLiteral("L&eave"));
     Command3->setObjectName(QStringLiteral("Command3"));
-    connect(Command2, &QPushButton::clicked, this, &Form2::goOn);
+    connect(Command2, &QPushButton::clicked, this, [this] { openMainWindow(); });
     connect(Command3, &QPushButton::clicked, this, [this] {
         if (Form1 *main = mainWindow())
             main->endProgram();
@@ -123,9 +121,22 @@ void Form2::prepareMainWindow()
     m_main->grab();
 }
 
-void Form2::goOn()
+void Form2::start(const QString &file)
 {
-    prepareMainWindow();
+    if (!file.isEmpty()) {
+        openMainWindow(file);
+        return;
+    }
+    show();
+    activateWindow();
+}
+
+void Form2::openMainWindow(const QString &file)
+{
+    // Unless it was built while this window was read, it is built now and painted once
+    // shown: painting it beforehand as well would only hold it back.
+    if (!m_main)
+        m_main = std::make_unique<Form1>(m_dialogs, m_world);
     m_goneOn = true;
     m_main->show();
     m_main->activateWindow();
@@ -134,6 +145,6 @@ void Form2::goOn()
     // text is then guarded by Open's question like any other.
     m_main->recovery().offerLeftBehind(
         [this](const RecoveryRecord &record) { return m_main->fileCommands().restore(record); });
-    if (!m_startFile.isEmpty())
-        m_main->fileCommands().open(std::exchange(m_startFile, {}));
+    if (!file.isEmpty())
+        m_main->fileCommands().open(file);
 }

@@ -18,22 +18,23 @@ public:
     Form2(CommonDialogs &dialogs, OutsideWorld &world, QWidget *parent = nullptr);
     ~Form2() override;
 
-    // The main window once "&Go on" has shown it.
+    // Starts the program: this window, or with a file (from the command line, as the file
+    // manager gives it) the main window at once, opening it as File > Open would.
+    void start(const QString &file);
+    // The main window once it is shown.
     Form1 *mainWindow() const { return m_goneOn ? m_main.get() : nullptr; }
-    // The file "&Go on" opens in the main window, as File > Open would.
-    void setStartFile(const QString &path) { m_startFile = path; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
     void prepareMainWindow();
-    void goOn();
+    // Shows the main window in place of this one, opening the file when one is given.
+    void openMainWindow(const QString &file = {});
 
     CommonDialogs &m_dialogs;
     OutsideWorld &m_world;
     std::unique_ptr<Form1> m_main;
-    QString m_startFile;
     bool m_goneOn = false;
     QMetaObject::Connection m_waitForIdle;
 };

@@ -29,8 +29,6 @@ int main(int argc, char *argv[])
     QtCommonDialogs dialogs;
     SystemWorld world;
     Form2 intro(dialogs, world);
-    intro.setStartFile(commandLine.file);
-    intro.show();
-    intro.activateWindow();
+    intro.start(commandLine.file);
     return app.exec();
 }

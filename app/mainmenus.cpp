@@ -5,6 +5,7 @@
 #include "commands/previewcommands.h"
 #include "commondialogs.h"
 #include "form1.h"
+#include "settings.h"
 
 #include "editor/editor.h"
 #include "insert/commandtable.h"
@@ -28,6 +29,22 @@ Handler file(bool (FileCommands::*run)())
 Handler trigger(const QString &name)
 {
     return [name](Form1 &form) { form.trigger(name); };
+}
+
+Handler editor(void (Editor::*run)())
+{
+    return [run](Form1 &form) { (form.editor().*run)(); };
+}
+
+// An item with a check mark for a choice kept between runs: the editor follows the mark,
+// the settings keep it.
+MenuItem keptChoice(const QString &name, const QString &caption, void (Editor::*apply)(bool),
+                    void (Settings::*keep)(bool), bool checked)
+{
+    return checkable(name, caption, [apply, keep](Form1 &form, bool on) {
+        (form.editor().*apply)(on);
+        (form.settings().*keep)(on);
+    }, checked);
 }
 } // namespace
 
@@ -66,27 +83,35 @@ MenuItem editMenu()
     });
 }
 
-MenuItem optionsMenu()
+MenuItem optionsMenu(const Settings &settings)
 {
     return submenu("mnuoptions", "O&ptions...", {
         command("mnufont", "F&ont...", chooseEditorFont),
-        checkable("mnuautocomplete", "Auto-&complete",
-                  [](Form1 &form, bool on) { form.editor().setAutoCompletion(on); }, true),
+        keptChoice("mnuautocomplete", "Auto-&complete", &Editor::setAutoCompletion,
+                   &Settings::setCompletion, settings.completion()),
     });
 }
 
-MenuItem viewMenu()
+MenuItem viewMenu(const Settings &settings)
 {
     return submenu("mnuview", "&View...", {
         command("mnuviewnote", "View Help", helpTopic(170)),
         command("mnupreview", "Preview using Netscape", previewInBrowser, Qt::Key_F5),
         command("mnupreviewdde", "Preview using QuickView Plus...", previewInViewer,
                 Qt::Key_F6),
-        separator("mnunullfolding"),
-        checkable("mnufolding", "&Folding",
-                  [](Form1 &form, bool on) { form.editor().setFolding(on); }, true),
-        command("mnufoldall", "Fold &All", [](Form1 &form) { form.editor().foldAll(); }),
-        command("mnuunfoldall", "&Unfold All", [](Form1 &form) { form.editor().unfoldAll(); }),
+        separator("mnunull171"),
+        keptChoice("mnulinenumbers", "Line &Numbers", &Editor::setLineNumbers,
+                   &Settings::setLineNumbers, settings.lineNumbers()),
+        keptChoice("mnufolding", "&Folding", &Editor::setFolding, &Settings::setFolding,
+                   settings.folding()),
+        command("mnufoldall", "Fold &All", editor(&Editor::foldAll)),
+        command("mnuunfoldall", "&Unfold All", editor(&Editor::unfoldAll)),
+        separator("mnunull172"),
+        command("mnuzoomin", "Zoom &In", editor(&Editor::zoomIn),
+                QList<QKeySequence>{Qt::CTRL | Qt::Key_Plus, Qt::CTRL | Qt::Key_Equal}),
+        command("mnuzoomout", "Zoom &Out", editor(&Editor::zoomOut), Qt::CTRL | Qt::Key_Minus),
+        command("mnuzoomnormal", "&Normal Size", [](Form1 &form) { form.editor().setZoom(0); },
+                Qt::CTRL | Qt::Key_0),
     });
 }
 

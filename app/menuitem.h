@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QKeySequence>
+#include <QList>
 #include <QString>
 
 #include <functional>
@@ -17,20 +18,27 @@ struct MenuItem
 {
     QString name;
     QString caption; // empty for a separator
-    QKeySequence shortcut;
+    QList<QKeySequence> shortcuts; // the first is the one the menu shows
     Handler handler; // none: the item is present and does nothing
     std::vector<MenuItem> items;
     Toggle toggle;     // set: the item shows a check mark, which a choice turns over
-    bool checked = false;
+    bool checked = false; // the mark at start, which the toggle is told of at once
 
     bool isSeparator() const { return caption.isEmpty(); }
     bool isSubmenu() const { return !items.empty(); }
 };
 
+inline MenuItem command(const QString &name, const QString &caption, Handler handler,
+                        QList<QKeySequence> shortcuts)
+{
+    return {name, caption, std::move(shortcuts), std::move(handler), {}, {}, false};
+}
+
 inline MenuItem command(const QString &name, const QString &caption, Handler handler = {},
                         const QKeySequence &shortcut = {})
 {
-    return {name, caption, shortcut, std::move(handler), {}, {}, false};
+    return command(name, caption, std::move(handler),
+                   shortcut.isEmpty() ? QList<QKeySequence>() : QList<QKeySequence>{shortcut});
 }
 
 inline MenuItem checkable(const QString &name, const QString &caption, Toggle toggle,

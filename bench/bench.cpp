@@ -21,6 +21,7 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QProcess>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWheelEvent>
@@ -489,6 +490,8 @@ int main(int argc, char *argv[])
     }
 
     QTemporaryDir dir;
+    // The settings of a first start (line numbers on), never the developer's own.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
     Page page{QString::fromLocal8Bit(argv[1]), 0, {}};
     if (page.kind == QLatin1String("file")) {
         page.path = QString::fromLocal8Bit(argv[2]);

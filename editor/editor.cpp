@@ -28,7 +28,7 @@ namespace {
 constexpr int strikeIndicator = 8;
 // The indicator that marks a tag and its partner, as editors mark matching braces.
 constexpr int tagIndicator = 9;
-// The margin of the folding boxes, and its width in pixels.
+// The margin of the folding boxes, and its least width in pixels.
 constexpr int foldMargin = 2;
 constexpr int foldMarginWidth = 14;
 
@@ -141,11 +141,19 @@ Editor::Editor(QWidget *parent)
     m_area->rightButtonPressed = [this](const QPoint &at) { emit rightButtonPressed(at); };
     m_area->fileDropped = [this](const QString &file) { emit fileDropped(file); };
     m_area->typedOver = [this](const QString &typed) { return m_completion->typesOver(typed); };
+    m_area->zoomedBy = [this](int steps) { setZoom(zoom() + steps); };
     connect(m_area, &QsciScintilla::SCN_UPDATEUI, this, [this](int updated) {
         if (updated & QsciScintilla::SC_UPDATE_SELECTION)
             noticeSelection();
-        if (updated & QsciScintilla::SC_UPDATE_CONTENT)
+        if (updated & QsciScintilla::SC_UPDATE_CONTENT) {
             keepStrikeOut();
+            fitLineNumbers();
+        }
+    });
+    connect(m_area, &QsciScintilla::SCN_ZOOM, this, [this] {
+        fitLineNumbers(Measure::Again);
+        fitFoldMargin();
+        emit zoomChanged(zoom());
     });
     accessibilityActiveChanged(QAccessible::isActive());
     QAccessible::installActivationObserver(this);
@@ -210,8 +218,15 @@ void Editor::setFolding(bool on)
     m_folding = on;
     if (!on && m_area->SendScintilla(QsciScintilla::SCI_GETALLLINESVISIBLE) == 0)
         unfoldAll();
-    m_area->SendScintilla(QsciScintilla::SCI_SETMARGINWIDTHN, foldMargin,
-                          on ? long(foldMarginWidth) : 0L);
+    fitFoldMargin();
+}
+
+void Editor::fitFoldMargin()
+{
+    // Its boxes are as large as the margin is wide: it grows with the lines' height.
+    const long height = m_area->SendScintilla(QsciScintilla::SCI_TEXTHEIGHT, 0UL);
+    const long width = m_folding ? std::max<long>(foldMarginWidth, height * 3 / 4) : 0L;
+    m_area->SendScintilla(QsciScintilla::SCI_SETMARGINWIDTHN, foldMargin, width);
 }
 
 bool Editor::folding() const
@@ -410,6 +425,7 @@ void Editor::adopt(DocumentLoader &loader)
     m_area->setDocument(loader.m_holder->document());
     m_counted = {};
     keepStrikeOut();
+    fitLineNumbers();
     m_lastSelection = currentSelection();
     m_loading = false;
     setSavePoint();
@@ -505,6 +521,39 @@ void Editor::setDisplayFont(const QFont &font)
         keepStrikeOut();
     else
         m_area->clearIndicatorRange(0, 0, m_area->lines(), 0, strikeIndicator);
+    QFont numbers = font;
+    numbers.setUnderline(false);
+    m_area->setMarginsFont(numbers);
+    fitLineNumbers(Measure::Again);
+    fitFoldMargin();
+}
+
+void Editor::setLineNumbers(bool on)
+{
+    m_lineNumbers = on;
+    fitLineNumbers(Measure::Again);
+}
+
+int Editor::zoom() const
+{
+    return int(m_area->SendScintilla(QsciScintilla::SCI_GETZOOM));
+}
+
+void Editor::setZoom(int level)
+{
+    // Scintilla tells of the change (SCN_ZOOM), also of its own.
+    m_area->SendScintilla(QsciScintilla::SCI_SETZOOM,
+                          long(std::clamp(level, minimumZoom, maximumZoom)));
+}
+
+void Editor::zoomIn()
+{
+    setZoom(zoom() + 1);
+}
+
+void Editor::zoomOut()
+{
+    setZoom(zoom() - 1);
 }
 
 TextPosition Editor::caretPosition() const
@@ -751,6 +800,27 @@ const char *Editor::heldPointer(long from, long to) const
 long Editor::heldLength() const
 {
     return m_area->SendScintilla(QsciScintilla::SCI_GETLENGTH);
+}
+
+void Editor::fitLineNumbers(Measure measure)
+{
+    // Looked at after every change of the text, so it costs no more than the line count.
+    int digits = 0;
+    if (m_lineNumbers) {
+        for (int lines = lineCount(); lines > 0; lines /= 10)
+            ++digits;
+    }
+    if (digits == m_numberDigits && measure == Measure::WhenDigitsChange)
+        return;
+    m_numberDigits = digits;
+    long width = 0;
+    if (digits > 0) {
+        // A digit more than the numbers have keeps them off the margin's left edge.
+        const QByteArray widest(digits + 1, '9');
+        width = m_area->SendScintilla(QsciScintilla::SCI_TEXTWIDTH,
+                                      QsciScintilla::STYLE_LINENUMBER, widest.constData());
+    }
+    m_area->SendScintilla(QsciScintilla::SCI_SETMARGINWIDTHN, 0UL, width);
 }
 
 void Editor::keepStrikeOut()

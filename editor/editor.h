@@ -98,6 +98,19 @@ public:
     void setDisplayFont(const QFont &font);
     QFont displayFont() const;
 
+    // The margin of line numbers, as wide as the last line's number needs in the display
+    // font and the zoom; off at start.
+    void setLineNumbers(bool on);
+    bool lineNumbers() const { return m_lineNumbers; }
+    // Every font of the editor, the margins' too, shown this many points larger than it is
+    // (smaller below 0); the display font itself stays as chosen.
+    static constexpr int minimumZoom = -10;
+    static constexpr int maximumZoom = 20;
+    int zoom() const;
+    void setZoom(int level); // held within the least and the greatest zoom
+    void zoomIn();
+    void zoomOut();
+
     // Completion of what is typed, and the end tag written for "</"; on at start.
     void setAutoCompletion(bool on);
     bool autoCompletion() const;
@@ -135,6 +148,8 @@ signals:
     void caretMoved();
     void textEdited();
     void modifiedChanged(bool modified);
+    // By the View menu's items or by Ctrl with the mouse wheel.
+    void zoomChanged(int level);
     void rightButtonPressed(const QPoint &globalPos);
     // A file from the file manager was dropped on the text; dropped text goes in as usual.
     void fileDropped(const QString &path);
@@ -148,6 +163,7 @@ private:
     // An assistive tool started or stopped listening.
     void accessibilityActiveChanged(bool active) override;
     void setUpFolding();
+    void fitFoldMargin();
     // Opens the folds that hide the lines of [from, to].
     void showLines(long from, long to);
 
@@ -178,6 +194,10 @@ private:
     long heldLength() const;
     // Strikethrough is an indicator, so text added later must be covered again.
     void keepStrikeOut();
+    // Widens or narrows the line numbers' margin when the line count gains or loses a
+    // digit; remeasures it after a change of font or zoom.
+    enum class Measure { WhenDigitsChange, Again };
+    void fitLineNumbers(Measure measure = Measure::WhenDigitsChange);
 
     // Where the caret's column was counted last; forgotten when the text before it changes.
     struct CountedColumn
@@ -199,4 +219,6 @@ private:
     bool m_unsaved = false;
     bool m_tagsMarked = false;
     bool m_folding = false;
+    bool m_lineNumbers = false;
+    int m_numberDigits = 0; // of the numbers the margin fits; 0 while it is hidden
 };

@@ -6,6 +6,9 @@
 #include <QContextMenuEvent>
 #include <QDropEvent>
 #include <QMimeData>
+#include <QWheelEvent>
+
+#include <cstdlib>
 
 namespace {
 // QScintilla's own accessible text counts the characters from the start of the document
@@ -74,6 +77,22 @@ void TextArea::dropEvent(QDropEvent *event)
     }
     event->acceptProposedAction();
     fileDropped(file);
+}
+
+void TextArea::wheelEvent(QWheelEvent *event)
+{
+    if (!(event->modifiers() & Qt::ControlModifier)) {
+        QsciScintilla::wheelEvent(event);
+        return;
+    }
+    event->accept();
+    // A wheel's notch is 120; a touchpad sends it in small parts, which add up to steps.
+    const QPoint delta = event->angleDelta();
+    m_wheelZoom += std::abs(delta.x()) > std::abs(delta.y()) ? delta.x() : delta.y();
+    const int steps = m_wheelZoom / 120;
+    m_wheelZoom %= 120;
+    if (steps != 0)
+        zoomedBy(steps);
 }
 
 QString droppedFile(const QMimeData *data)

@@ -17,6 +17,8 @@ public:
     std::function<void(const QString &)> fileDropped;
     // Whether a typed text is taken before it reaches the document.
     std::function<bool(const QString &)> typedOver;
+    // Ctrl with the mouse wheel: zoom in (steps above 0) or out.
+    std::function<void(int)> zoomedBy;
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -25,6 +27,10 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     void dropEvent(QDropEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+
+private:
+    int m_wheelZoom = 0; // what a touchpad sent short of a whole step
 };
 
 // The first local file among dragged data; empty when it brings none.

@@ -9,8 +9,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-// Starting Quillet with arguments: the program itself for what it prints, the intro
-// window for the file it opens.
+// Starting Quillet with arguments: the program itself for what it prints, the start as
+// main() makes it for the file it opens.
 namespace {
 struct Run
 {
@@ -55,7 +55,7 @@ private slots:
     void version();
     void replies_data();
     void replies();
-    void goOnOpensTheFileGiven();
+    void fileGivenOpensWithoutIntro();
     void unreadableFileLeavesUntitledDocument_data();
     void unreadableFileLeavesUntitledDocument();
     void readOnlyFileIsRefused();
@@ -124,7 +124,7 @@ void TestCommandLine::replies()
         QVERIFY2(run.error.contains(part), run.error.constData());
 }
 
-void TestCommandLine::goOnOpensTheFileGiven()
+void TestCommandLine::fileGivenOpensWithoutIntro()
 {
     QTemporaryDir dir;
     const char raw[] = "<HTML>\r\n<BODY>caf\xe9\0and\rmore</BODY>\n</HTML>";
@@ -137,11 +137,11 @@ void TestCommandLine::goOnOpensTheFileGiven()
     Intro intro(readCommandLine({QStringLiteral("quillet"), QStringLiteral("page.htm")}).file);
     QDir::setCurrent(startFolder);
 
-    intro.goOn();
     Form1 *main = intro.form.mainWindow();
     QVERIFY(main);
     QVERIFY(main->isVisible());
-    QVERIFY(!intro.form.isVisible());
+    // Never shown, not even for a moment.
+    QVERIFY(!intro.form.windowHandle());
     QVERIFY(!intro.form.windowIcon().isNull());
     QVERIFY(!main->windowIcon().isNull());
     QCOMPARE(main->editor().bytes(), bytes);
@@ -171,7 +171,6 @@ void TestCommandLine::unreadableFileLeavesUntitledDocument()
     const QString path = dir.filePath(name);
 
     Intro intro(readCommandLine({QStringLiteral("quillet"), path}).file);
-    intro.goOn();
     Form1 *main = intro.form.mainWindow();
     QVERIFY(main);
     QVERIFY(main->isVisible());
@@ -192,7 +191,6 @@ void TestCommandLine::readOnlyFileIsRefused()
     writeReadOnlyFile(path, "<P>locked");
 
     Intro intro(path);
-    intro.goOn();
     Form1 *main = intro.form.mainWindow();
     QVERIFY(main);
     QCOMPARE(intro.dialogs.messages,
@@ -205,6 +203,8 @@ void TestCommandLine::readOnlyFileIsRefused()
 void TestCommandLine::noFileGivesUntitledDocument()
 {
     Intro intro(readCommandLine({QStringLiteral("quillet")}).file);
+    QVERIFY(intro.form.isVisible());
+    QVERIFY(!intro.mainWindow());
     intro.goOn();
     Form1 *main = intro.form.mainWindow();
     QVERIFY(main);

@@ -16,7 +16,7 @@
 #endif
 
 // Unsaved text outlives a killed program. The program is this executable run with
-// "--program TEXT [FILE]": it goes on from the intro window (opening FILE), types TEXT and
+// "--program TEXT [FILE]": it opens FILE, or goes on from the intro window, types TEXT and
 // runs until it is killed.
 using Answer = CommonDialogs::Answer;
 
@@ -33,7 +33,8 @@ QStringList recoveryFiles()
 int runProgram(const QString &text, const QString &file)
 {
     Intro intro(file);
-    intro.goOn();
+    if (file.isEmpty())
+        intro.goOn();
     QTest::keyClicks(intro.mainWindow()->editor().textArea(), text);
     return QApplication::exec();
 }
@@ -157,9 +158,7 @@ void TestRecovery::runningProgramsKeepTheirOwnFiles()
     other.kill();
     const QString path = m_data.filePath(QStringLiteral("start.htm"));
     writeFile(path, "<P>start");
-    Intro fourth(path);
-    fourth.dialogs.questionAnswers << Answer::No;
-    fourth.goOn();
+    Intro fourth(path, {Answer::No});
     QCOMPARE(fourth.dialogs.questions,
              QStringList{restoreQuestion.arg(QStringLiteral("a new document"))});
     QCOMPARE(fourth.mainWindow()->editor().bytes(), QByteArray("<P>start"));

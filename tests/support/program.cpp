@@ -1,9 +1,13 @@
 #include "program.h"
 
+#include "app/settings.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
 
 namespace {
 QtMessageHandler testLogger = nullptr;
@@ -23,11 +27,17 @@ void initResources()
     Q_INIT_RESOURCE(quillet);
     if (!testLogger)
         testLogger = qInstallMessageHandler(quietPlatformWarnings);
+    // The settings in a folder of this test's own, as a file also where Windows would keep
+    // them in the registry: never the user's.
+    static const QTemporaryDir settings;
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
 }
 
-Program::Program()
+QString settingsFile()
 {
     initResources();
+    return Settings().location();
 }
 
 void Program::show()
@@ -82,11 +92,10 @@ QWidget *Program::window(const QString &name)
     return form.findChild<QWidget *>(name);
 }
 
-Intro::Intro(const QString &startFile)
+Intro::Intro(const QString &startFile, const QList<CommonDialogs::Answer> &answers)
 {
-    initResources();
-    form.setStartFile(startFile);
-    form.show();
+    dialogs.questionAnswers = answers;
+    form.start(startFile);
 }
 
 void Intro::goOn()

@@ -10,13 +10,23 @@
 #include <QAbstractButton>
 #include <QTest>
 
+// Readies the program's resources, and keeps its settings in a folder of the test's own,
+// at first empty; called before any window is made.
+void initResources();
+
+// A first member, so that the resources are ready before the windows are made.
+struct ResourcesReady
+{
+    ResourcesReady() { initResources(); }
+};
+
 // The program's main window with the fake common dialogs and outside world, driven
 // the way a user drives it.
 class Program
 {
-public:
-    Program();
+    ResourcesReady m_ready;
 
+public:
     // Shows the main window and waits until it is the active window, so that its
     // keyboard shortcuts work.
     void show();
@@ -44,11 +54,16 @@ public:
     Form1 form{dialogs, world};
 };
 
-// The intro window as main() sets it up, with the fake common dialogs and outside world.
+// The program started as main() starts it, with the fake common dialogs and outside world:
+// the intro window, or with a file the main window at once. The answers are queued before
+// the start, for the questions it asks.
 class Intro
 {
+    ResourcesReady m_ready;
+
 public:
-    explicit Intro(const QString &startFile = {});
+    explicit Intro(const QString &startFile = {},
+                   const QList<CommonDialogs::Answer> &answers = {});
 
     // Presses "&Go on".
     void goOn();
@@ -59,4 +74,6 @@ public:
     Form2 form{dialogs, world};
 };
 
-void initResources();
+// The settings file as the program keeps it for the test, which a test may damage; gone, it
+// is the first start.
+QString settingsFile();

@@ -1,0 +1,68 @@
+#include "settings.h"
+
+#include "editor/editor.h"
+
+namespace {
+const char lineNumbersKey[] = "View/LineNumbers";
+const char foldingKey[] = "View/Folding";
+const char completionKey[] = "Options/AutoComplete";
+const char zoomKey[] = "View/Zoom";
+
+bool readFlag(const QSettings &store, const char *key, bool firstStart)
+{
+    const QString text = store.value(QLatin1String(key)).toString();
+    if (text == QLatin1String("true"))
+        return true;
+    return text == QLatin1String("false") ? false : firstStart;
+}
+
+int readZoom(const QSettings &store)
+{
+    bool ok = false;
+    const int level = store.value(QLatin1String(zoomKey)).toString().toInt(&ok);
+    return ok && level >= Editor::minimumZoom && level <= Editor::maximumZoom ? level : 0;
+}
+} // namespace
+
+// In the platform's own format unless a test has chosen another, with a folder of its own.
+Settings::Settings()
+    : m_store(QSettings::defaultFormat(), QSettings::UserScope, QStringLiteral("Quillet"),
+              QStringLiteral("Quillet"))
+{
+    // The user's own choices only, none of the system's.
+    m_store.setFallbacksEnabled(false);
+    m_lineNumbers = readFlag(m_store, lineNumbersKey, true);
+    m_folding = readFlag(m_store, foldingKey, true);
+    m_completion = readFlag(m_store, completionKey, true);
+    m_zoom = readZoom(m_store);
+}
+
+void Settings::setLineNumbers(bool on)
+{
+    keep(m_lineNumbers, on, lineNumbersKey);
+}
+
+void Settings::setFolding(bool on)
+{
+    keep(m_folding, on, foldingKey);
+}
+
+void Settings::setCompletion(bool on)
+{
+    keep(m_completion, on, completionKey);
+}
+
+void Settings::setZoom(int level)
+{
+    keep(m_zoom, level, zoomKey);
+}
+
+template<class T>
+void Settings::keep(T &held, T value, const char *key)
+{
+    if (held == value)
+        return;
+    held = value;
+    m_store.setValue(QLatin1String(key), value);
+    m_store.sync();
+}
