@@ -103,6 +103,7 @@ int HtmlLexer::foldLevel(const HtmlStyler::Resume &lineEnd)
 void HtmlLexer::newDocument()
 {
     m_coloured = 0;
+    m_levelled = 0;
     m_changedUntil = -1;
     m_linesChanged = false;
     m_hasMarks = false;
@@ -132,6 +133,13 @@ HtmlLexer::Start HtmlLexer::startPoint(int lineStart) const
         || area->SendScintilla(Sci::SCI_GETSTYLEAT, at) != HtmlStyler::Tag)
         return atLineStart;
     return {int(at) + 1, line, markResume(valueAt(at))};
+}
+
+int HtmlLexer::restartOf(int position) const
+{
+    QsciScintilla *area = editor();
+    const long line = area->SendScintilla(Sci::SCI_LINEFROMPOSITION, position);
+    return int(area->SendScintilla(Sci::SCI_POSITIONFROMLINE, line));
 }
 
 int HtmlLexer::markFrom(int position, int end) const
@@ -250,9 +258,12 @@ void HtmlLexer::textChanging(int position, int length, bool inserting)
         m_changedUntil = std::max(m_changedUntil > end ? m_changedUntil - length
                                                        : std::min(m_changedUntil, position),
                                   position);
-    if (position >= m_coloured)
-        return;
-    m_coloured = inserting ? m_coloured + length : std::max(position, m_coloured - length);
+    const auto follow = [&](int &reached) {
+        if (position < reached)
+            reached = inserting ? reached + length : std::max(position, reached - length);
+    };
+    follow(m_coloured);
+    follow(m_levelled);
 }
 
 void HtmlLexer::noteLinesChanged()
@@ -319,18 +330,26 @@ void HtmlLexer::styleText(int start, int end)
             && area->SendScintilla(Sci::SCI_INDICATORVALUEAT, markIndicator, mark)
                    == markValue(styler.resume()))
             met = true;
+        // Colouring asked for again from where it starts now would meet the same place: it
+        // goes on instead.
+        if (met && coloured < end && restartOf(coloured) <= begin.position) {
+            met = false;
+            stop = size;
+        }
         area->SendScintilla(Sci::SCI_SETSTYLINGEX, static_cast<uintptr_t>(stop), styles);
         for (const HtmlStyler::Mark &lineEnd : m_marks) {
             if (lineEnd.at >= stop)
                 break;
             if (!lineEnd.lineEnd)
                 continue;
-            // Lines colouring never reached have the level of a line outside all folds.
+            // Lines no colouring reached have the level of a line outside all folds.
             const int level = foldLevel(lineEnd.resume);
-            if (from + lineEnd.at < coloured || level != Sci::SC_FOLDLEVELBASE)
+            if (from + lineEnd.at < std::max(coloured, m_levelled)
+                || level != Sci::SC_FOLDLEVELBASE)
                 setLevel(line, level, folded);
             ++line;
         }
+        m_levelled = std::max(m_levelled, from + stop);
         keepMarks(from, stop);
         if (m_refoldTo >= 0)
             showStrayLines();
@@ -340,10 +359,8 @@ void HtmlLexer::styleText(int start, int end)
             m_linesChanged = false;
             const int reached = std::min(end, coloured);
             area->SendScintilla(Sci::SCI_STARTSTYLING, reached);
-            if (reached < end) {
-                const long lineOf = area->SendScintilla(Sci::SCI_LINEFROMPOSITION, reached);
-                styleText(int(area->SendScintilla(Sci::SCI_POSITIONFROMLINE, lineOf)), end);
-            }
+            if (reached < end)
+                styleText(restartOf(reached), end);
             return;
         }
         from += size;

@@ -46,6 +46,8 @@ private:
     // Where colouring asked for from the start of a line can start, and with what: there,
     // or in a long line behind the last mark before the colours end.
     Start startPoint(int lineStart) const;
+    // The start of the line of position, where colouring asked for there starts.
+    int restartOf(int position) const;
     // The first mark kept at or after position and before end; -1 for none.
     int markFrom(int position, int end) const;
     // Where the colours may meet those set before: past what changed since.
@@ -63,6 +65,9 @@ private:
     // editor forgets it once the text before it changes, but the colours up to there
     // stand, and only those meet a colouring that starts again.
     int m_coloured = 0;
+    // How far lines have had their levels set: colours set that far may have been dropped
+    // since, the levels stay.
+    int m_levelled = 0;
     // The end of the text changed since colouring last passed it, -1 for none, and whether
     // a change added or removed a line end, which moves the lines' levels about.
     int m_changedUntil = -1;
