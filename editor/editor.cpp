@@ -28,6 +28,9 @@ namespace {
 constexpr int strikeIndicator = 8;
 // The indicator that marks a tag and its partner, as editors mark matching braces.
 constexpr int tagIndicator = 9;
+// The margin of the folding boxes, and its least width in pixels.
+constexpr int foldMargin = 2;
+constexpr int foldMarginWidth = 14;
 
 // The text with each of its line breaks (CR LF, LF or CR) written as lineEnd; what lies
 // between them is copied a run at a time.
@@ -93,7 +96,10 @@ Editor::Editor(QWidget *parent)
     m_area->SendScintilla(QsciScintilla::SCI_INDICSETFORE, tagIndicator, QColor(0, 96, 224));
     m_area->SendScintilla(QsciScintilla::SCI_INDICSETALPHA, tagIndicator, 70L);
     m_area->SendScintilla(QsciScintilla::SCI_INDICSETOUTLINEALPHA, tagIndicator, 160L);
+    m_area->SendScintilla(QsciScintilla::SCI_INDICSETSTYLE, HtmlLexer::markIndicator,
+                          long(QsciScintilla::INDIC_HIDDEN));
     m_area->setLexer(m_lexer);
+    setUpFolding();
     // Laying out a line measures each run of one colour through Qt's text layout, unless
     // the run is short and in the cache of measured runs. The tags, attributes and words
     // of a page repeat; the default cache of 1024 runs is too small to hold them.
@@ -146,6 +152,7 @@ Editor::Editor(QWidget *parent)
     });
     connect(m_area, &QsciScintilla::SCN_ZOOM, this, [this] {
         fitLineNumbers(Measure::Again);
+        fitFoldMargin();
         emit zoomChanged(zoom());
     });
     accessibilityActiveChanged(QAccessible::isActive());
@@ -167,6 +174,84 @@ Editor::Editor(QWidget *parent)
 Editor::~Editor()
 {
     QAccessible::removeActivationObserver(this);
+}
+
+void Editor::setUpFolding()
+{
+    using Sci = QsciScintilla;
+    // Boxes with + and - joined by lines, as most editors draw them.
+    const std::pair<int, int> markers[] = {
+        {Sci::SC_MARKNUM_FOLDEROPEN, Sci::SC_MARK_BOXMINUS},
+        {Sci::SC_MARKNUM_FOLDER, Sci::SC_MARK_BOXPLUS},
+        {Sci::SC_MARKNUM_FOLDERSUB, Sci::SC_MARK_VLINE},
+        {Sci::SC_MARKNUM_FOLDERTAIL, Sci::SC_MARK_LCORNER},
+        {Sci::SC_MARKNUM_FOLDEREND, Sci::SC_MARK_BOXPLUSCONNECTED},
+        {Sci::SC_MARKNUM_FOLDEROPENMID, Sci::SC_MARK_BOXMINUSCONNECTED},
+        {Sci::SC_MARKNUM_FOLDERMIDTAIL, Sci::SC_MARK_TCORNER}};
+    for (const auto &[number, symbol] : markers) {
+        m_area->SendScintilla(Sci::SCI_MARKERDEFINE, number, long(symbol));
+        m_area->SendScintilla(Sci::SCI_MARKERSETFORE, number, QColor(Qt::white));
+        m_area->SendScintilla(Sci::SCI_MARKERSETBACK, number, QColor(0x80, 0x80, 0x80));
+    }
+    m_area->SendScintilla(Sci::SCI_SETMARGINTYPEN, foldMargin, long(Sci::SC_MARGIN_SYMBOL));
+    m_area->SendScintilla(Sci::SCI_SETMARGINMASKN, foldMargin, long(Sci::SC_MASK_FOLDERS));
+    m_area->SendScintilla(Sci::SCI_SETMARGINSENSITIVEN, foldMargin, 1L);
+    m_area->SendScintilla(Sci::SCI_SETFOLDFLAGS, long(Sci::SC_FOLDFLAG_LINEAFTER_CONTRACTED));
+    // Scintilla folds on a click in the margin, and shows the hidden lines an edit reaches.
+    // What a changed level leaves hidden the colouring shows, as it sets the level: Scintilla
+    // would look for the fold's lines then, and ask for colours while they are made.
+    m_area->SendScintilla(Sci::SCI_SETAUTOMATICFOLD,
+                          long(Sci::SC_AUTOMATICFOLD_SHOW | Sci::SC_AUTOMATICFOLD_CLICK));
+    setFolding(true);
+}
+
+void Editor::showLines(long from, long to)
+{
+    const long last = m_area->SendScintilla(QsciScintilla::SCI_LINEFROMPOSITION, to);
+    for (long line = m_area->SendScintilla(QsciScintilla::SCI_LINEFROMPOSITION, from);
+         line <= last; ++line)
+        m_area->SendScintilla(QsciScintilla::SCI_ENSUREVISIBLE, line);
+}
+
+void Editor::setFolding(bool on)
+{
+    m_folding = on;
+    if (!on && m_area->SendScintilla(QsciScintilla::SCI_GETALLLINESVISIBLE) == 0)
+        unfoldAll();
+    fitFoldMargin();
+}
+
+void Editor::fitFoldMargin()
+{
+    // Its boxes are as large as the margin is wide: it grows with the lines' height.
+    const long height = m_area->SendScintilla(QsciScintilla::SCI_TEXTHEIGHT, 0UL);
+    const long width = m_folding ? std::max<long>(foldMarginWidth, height * 3 / 4) : 0L;
+    m_area->SendScintilla(QsciScintilla::SCI_SETMARGINWIDTHN, foldMargin, width);
+}
+
+bool Editor::folding() const
+{
+    return m_folding;
+}
+
+void Editor::foldAll()
+{
+    using Sci = QsciScintilla;
+    if (!m_folding)
+        return;
+    // The outermost folds, after colouring has set every line's level; then those inside,
+    // so that opening one shows the next level only.
+    m_area->SendScintilla(Sci::SCI_FOLDALL, long(Sci::SC_FOLDACTION_CONTRACT));
+    const long lines = lineCount();
+    for (long line = 0; line < lines; ++line) {
+        if (m_area->SendScintilla(Sci::SCI_GETFOLDLEVEL, line) & Sci::SC_FOLDLEVELHEADERFLAG)
+            m_area->SendScintilla(Sci::SCI_SETFOLDEXPANDED, line, 0L);
+    }
+}
+
+void Editor::unfoldAll()
+{
+    m_area->SendScintilla(QsciScintilla::SCI_FOLDALL, long(QsciScintilla::SC_FOLDACTION_EXPAND));
 }
 
 void Editor::accessibilityActiveChanged(bool active)
@@ -230,6 +315,7 @@ bool Editor::find(const QString &text, int flags)
     m_searchFailure = needle.failure;
     if (!found)
         return false;
+    showLines(found->start, found->end);
     m_area->SendScintilla(QsciScintilla::SCI_SETSEL, found->start, found->end);
     announceSelection();
     return true;
@@ -382,8 +468,9 @@ void Editor::adopt(DocumentLoader &loader)
 {
     m_encoding = loader.finish();
     m_loading = true;
-    m_area->setDocument(loader.m_holder->document());
+    // Before the editor shows it: laying out its first lines already asks for colours.
     m_lexer->newDocument();
+    m_area->setDocument(loader.m_holder->document());
     m_counted = {};
     keepStrikeOut();
     fitLineNumbers();
@@ -486,6 +573,7 @@ void Editor::setDisplayFont(const QFont &font)
     numbers.setUnderline(false);
     m_area->setMarginsFont(numbers);
     fitLineNumbers(Measure::Again);
+    fitFoldMargin();
 }
 
 void Editor::setLineNumbers(bool on)
@@ -554,6 +642,7 @@ void Editor::setCaret(const TextPosition &position)
     // Scintilla answers 0 for a place beyond the document's end.
     if (target > lineEnd || (target == 0 && characters > 0))
         target = lineEnd;
+    m_area->SendScintilla(QsciScintilla::SCI_ENSUREVISIBLE, line);
     m_area->SendScintilla(QsciScintilla::SCI_GOTOPOS, target);
     announceSelection();
 }

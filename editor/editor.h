@@ -141,6 +141,14 @@ public:
     bool wordListShown() const;
     void closeWordList();
 
+    // The fold margin, whose boxes fold and unfold the elements that span lines; on at
+    // start. Off, every line is shown.
+    void setFolding(bool on);
+    bool folding() const;
+    // Folds every element that folds, or shows all lines again.
+    void foldAll();
+    void unfoldAll();
+
     // Gives up the editor's own bindings of these keys, so the window's shortcuts win.
     void releaseKeys(const QList<QKeySequence> &keys);
     QWidget *textArea() const;
@@ -170,6 +178,10 @@ private:
 
     // An assistive tool started or stopped listening.
     void accessibilityActiveChanged(bool active) override;
+    void setUpFolding();
+    void fitFoldMargin();
+    // Opens the folds that hide the lines of [from, to].
+    void showLines(long from, long to);
 
     // What Find looks for: bytes, or a regular expression run on the held text whatever the
     // page's encoding. Scintilla's own search steps through the text a character at a time;
@@ -235,6 +247,7 @@ private:
     bool m_loading = false;
     bool m_unsaved = false;
     bool m_tagsMarked = false;
+    bool m_folding = false;
     bool m_lineNumbers = false;
     int m_numberDigits = 0; // of the numbers the margin fits; 0 while it is hidden
 };

@@ -7,11 +7,6 @@
 #include <vector>
 
 namespace {
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
 bool allOf(const QByteArray &word, bool (*test)(char))
 {
     return std::all_of(word.begin(), word.end(), test);

@@ -1,9 +1,12 @@
 #include "htmlstyler.h"
 
 #include "tagreader.h"
+#include "vocabulary.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
+#include <iterator>
 #include <utility>
 
 namespace {
@@ -15,46 +18,251 @@ bool endsText(char c)
 
 bool isEntityPart(char c)
 {
-    return isLetter(c) || (c >= '0' && c <= '9') || c == '#';
+    return isLetter(c) || isDigit(c) || c == '#';
 }
+
+char upper(char c)
+{
+    return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c;
+}
+
+// Whether the element of the name (upper case) folds: asked of every tag of a page, so the
+// names the vocabulary says fold are first told apart by length and first letter.
+bool folds(const char *name, int length)
+{
+    struct Names
+    {
+        std::vector<QByteArray> names;
+        std::array<unsigned, 16> firstLetters{}; // by length, a bit for each letter
+    };
+    static const Names folding = [] {
+        Names folding;
+        for (const Element &element : Vocabulary::elements()) {
+            if (!element.folds)
+                continue;
+            const QByteArray name = element.name.toLatin1();
+            folding.names.push_back(name);
+            folding.firstLetters[name.size()] |= 1u << (name.at(0) - 'A');
+        }
+        return folding;
+    }();
+    if (length <= 0 || length >= int(folding.firstLetters.size()) || !isLetter(name[0])
+        || !(folding.firstLetters[length] & (1u << (name[0] - 'A'))))
+        return false;
+    return std::any_of(folding.names.begin(), folding.names.end(), [&](const QByteArray &known) {
+        return known.size() == length && std::memcmp(known.constData(), name, length) == 0;
+    });
+}
+
+// What a line end leaves the text in, 3 bits: HTML, or CSS or JavaScript with where they
+// stand.
+enum Context { Html, ScriptElement, StyleElement, ScriptDoubleQuoted, ScriptSingleQuoted,
+               StyleDoubleQuoted, StyleSingleQuoted };
+// In HTML, 4 more bits: the state with the kind of tag and attribute it needs.
+enum HtmlResume { InText, InComment, InTag = 2, InDoubleQuoted = 5, InSingleQuoted = 8,
+                  AfterEquals = 11, AfterEqualsInScript = 14, AfterEqualsInStyle = 15 };
 } // namespace
 
-HtmlStyler::HtmlStyler(char lineEndStyle)
+HtmlStyler::HtmlStyler()
+    : HtmlStyler(Resume())
 {
-    // A line end styled as the place it stood in tells where the next line starts.
-    switch (lineEndStyle) {
-    case Tag:
-    case Attribute:
-        m_state = State::InTag;
-        break;
-    case Value:
-        m_state = State::AfterEquals;
-        break;
-    case DoubleQuoted:
-        m_state = State::DoubleQuoted;
-        break;
-    case SingleQuoted:
-        m_state = State::SingleQuoted;
-        break;
-    case Comment:
-        m_state = State::Comment;
-        break;
-    default:
-        m_state = State::Text;
-    }
 }
 
-void HtmlStyler::style(const char *bytes, int size, int ahead, char *styles)
+HtmlStyler::HtmlStyler(const Resume &resume)
+    : m_depth(resume.depth)
+    , m_lowest(resume.lowest)
+{
+    m_state = unpack(resume.state);
+}
+
+int HtmlStyler::pack(State state) const
+{
+    const int tag = int(m_tag);
+    switch (state) {
+    case State::Script:
+        return (m_quote == '"'    ? ScriptDoubleQuoted
+                : m_quote == '\'' ? ScriptSingleQuoted
+                                  : ScriptElement)
+               | m_script.packed() << 3;
+    case State::Css:
+        return (m_quote == '"'    ? StyleDoubleQuoted
+                : m_quote == '\'' ? StyleSingleQuoted
+                                  : StyleElement)
+               | m_css.packed() << 3;
+    case State::Comment:
+        return InComment << 3;
+    case State::TagName:
+    case State::InTag:
+    case State::Attribute:
+    case State::Value:
+        return (InTag + tag) << 3;
+    case State::DoubleQuoted:
+        return (InDoubleQuoted + tag) << 3;
+    case State::SingleQuoted:
+        return (InSingleQuoted + tag) << 3;
+    case State::AfterEquals:
+        return (m_tag == Kind::Plain ? AfterEquals + int(m_attribute)
+                : m_tag == Kind::Script ? AfterEqualsInScript
+                                        : AfterEqualsInStyle)
+               << 3;
+    case State::Text:
+    case State::Entity:
+        break;
+    }
+    return Html;
+}
+
+HtmlStyler::State HtmlStyler::unpack(int packed)
+{
+    m_tag = m_attribute = Kind::Plain;
+    m_nameLength = -1;
+    m_opener = m_dashes = 0;
+    const int context = packed & 7;
+    const int rest = packed >> 3;
+    static constexpr char quotes[] = {0, 0, 0, '"', '\'', '"', '\''};
+    m_quote = context < int(std::size(quotes)) ? quotes[context] : 0;
+    switch (context) {
+    case ScriptElement:
+    case ScriptDoubleQuoted:
+    case ScriptSingleQuoted:
+        m_script.unpack(m_quote, rest);
+        return State::Script;
+    case StyleElement:
+    case StyleDoubleQuoted:
+    case StyleSingleQuoted:
+        m_css.unpack(m_quote, rest);
+        return State::Css;
+    }
+    if (rest == InComment)
+        return State::Comment;
+    if (rest >= AfterEquals && rest <= AfterEqualsInStyle) {
+        if (rest < AfterEqualsInScript)
+            m_attribute = Kind(rest - AfterEquals);
+        else
+            m_tag = rest == AfterEqualsInScript ? Kind::Script : Kind::Style;
+        return State::AfterEquals;
+    }
+    if (rest >= InTag && rest < AfterEquals) {
+        m_tag = Kind((rest - InTag) % 3);
+        return rest >= InSingleQuoted ? State::SingleQuoted
+               : rest >= InDoubleQuoted ? State::DoubleQuoted
+                                        : State::InTag;
+    }
+    return State::Text;
+}
+
+void HtmlStyler::lineEnded(int at, State &state, std::vector<Mark> &marks)
+{
+    // What the line leaves open carries over in a few bits; the rest starts afresh, as
+    // colouring started at the next line does.
+    const int packed = pack(state);
+    marks.push_back({at, true, {packed, m_depth, m_lowest}});
+    state = unpack(packed);
+    m_lowest = m_depth;
+    m_safe = at + 1;
+}
+
+HtmlStyler::State HtmlStyler::afterTag()
+{
+    m_quote = 0;
+    switch (m_tag) {
+    case Kind::Script:
+        m_script.start(0);
+        return State::Script;
+    case Kind::Style:
+        m_css.start(0);
+        return State::Css;
+    case Kind::Plain:
+        break;
+    }
+    return State::Text;
+}
+
+void HtmlStyler::nameTag(char c)
+{
+    if (c == '/' && m_nameLength == 0 && !m_closing) {
+        m_closing = true;
+        return;
+    }
+    if (isLetter(c) || isDigit(c)) {
+        if (m_nameLength < longestName)
+            m_name[m_nameLength] = upper(c);
+        m_nameLength = std::min(m_nameLength + 1, longestName + 1);
+        return;
+    }
+    const int length = std::exchange(m_nameLength, -1);
+    if (folds(m_name, length))
+        m_closing ? close() : open();
+    if (!m_closing && length == 6 && std::memcmp(m_name, "SCRIPT", 6) == 0)
+        m_tag = Kind::Script;
+    else if (!m_closing && length == 5 && std::memcmp(m_name, "STYLE", 5) == 0)
+        m_tag = Kind::Style;
+}
+
+void HtmlStyler::nameAttribute(char c)
+{
+    if (m_nameLength < 0)
+        return;
+    if (c != '=' && !isBlank(c) && c != '/' && c != '>') {
+        if (m_nameLength < longestName)
+            m_name[m_nameLength] = upper(c);
+        m_nameLength = std::min(m_nameLength + 1, longestName + 1);
+        return;
+    }
+    // Only an ordinary element's STYLE and on... attributes hold CSS and JavaScript.
+    const int length = std::exchange(m_nameLength, -1);
+    if (m_tag != Kind::Plain)
+        m_attribute = Kind::Plain;
+    else if (length == 5 && std::memcmp(m_name, "STYLE", 5) == 0)
+        m_attribute = Kind::Style;
+    else if (length > 2 && m_name[0] == 'O' && m_name[1] == 'N')
+        m_attribute = Kind::Script;
+    else
+        m_attribute = Kind::Plain;
+}
+
+void HtmlStyler::open()
+{
+    m_depth = std::min(m_depth + 1, maxDepth);
+}
+
+void HtmlStyler::close()
+{
+    m_depth = std::max(m_depth - 1, 0);
+    m_lowest = std::min(m_lowest, m_depth);
+}
+
+void HtmlStyler::style(const char *bytes, int size, int ahead, char *styles,
+                       std::vector<Mark> &marks)
 {
     State state = m_state;
     const int known = size + ahead;
     int runEnd = 0; // the end of the run of text the byte is in
     bool wordByWord = false;
+    int tagEnd = -1; // the last tag's ">" after which text starts
     int i = 0;
     while (i < size) {
         const char c = bytes[i];
         char style = Text;
         switch (state) {
+        case State::Css:
+        case State::Script: {
+            bool ended = false;
+            const int from = i;
+            i = state == State::Css ? m_css.style(bytes, i, size, known, styles, ended)
+                                    : m_script.style(bytes, i, size, known, styles, ended);
+            if (ended) {
+                // The end tag follows, or the attribute value's closing quote.
+                state = m_quote == '"'    ? State::DoubleQuoted
+                        : m_quote == '\'' ? State::SingleQuoted
+                                          : State::Text;
+                m_tag = Kind::Plain;
+                m_quote = 0;
+            } else if (i > from && endsLine(bytes, i - 1, known)) {
+                lineEnded(i - 1, state, marks);
+            }
+            continue;
+        }
         case State::Text:
             if (i >= runEnd) {
                 runEnd = i;
@@ -92,11 +300,15 @@ void HtmlStyler::style(const char *bytes, int size, int ahead, char *styles)
                     style = Comment;
                     m_opener = 3;
                     m_dashes = 0;
+                    open();
                     break;
                 }
                 if (isLetter(next) || next == '/' || next == '!' || next == '?') {
                     state = State::TagName;
                     style = Tag;
+                    m_tag = m_attribute = Kind::Plain;
+                    m_nameLength = 0;
+                    m_closing = false;
                 }
             } else if (c == '&') {
                 state = State::Entity;
@@ -113,10 +325,13 @@ void HtmlStyler::style(const char *bytes, int size, int ahead, char *styles)
                 state = State::Text;
             break;
         case State::TagName:
+            if (m_nameLength >= 0)
+                nameTag(c);
+            [[fallthrough]];
         case State::InTag:
             style = Tag;
             if (c == '>') {
-                state = State::Text;
+                state = afterTag();
             } else if (isBlank(c)) {
                 state = State::InTag;
             } else if (state == State::InTag && c == '"') {
@@ -125,15 +340,20 @@ void HtmlStyler::style(const char *bytes, int size, int ahead, char *styles)
             } else if (state == State::InTag && c == '\'') {
                 state = State::SingleQuoted;
                 style = SingleQuoted;
-            } else if (state == State::InTag && c != '/' && c != '?' && c != '=') {
+            } else if (state == State::InTag && c == '=') {
+                state = State::AfterEquals; // of "NAME = value"
+            } else if (state == State::InTag && c != '/' && c != '?') {
                 state = State::Attribute;
                 style = Attribute;
+                m_nameLength = 0;
+                nameAttribute(c);
             }
             break;
         case State::Attribute:
             style = Tag;
+            nameAttribute(c);
             if (c == '>') {
-                state = State::Text;
+                state = afterTag();
             } else if (isBlank(c) || c == '/') {
                 state = State::InTag;
             } else {
@@ -145,24 +365,31 @@ void HtmlStyler::style(const char *bytes, int size, int ahead, char *styles)
         case State::AfterEquals:
             style = Tag;
             if (c == '>') {
-                state = State::Text;
-            } else if (c == '"') {
-                state = State::DoubleQuoted;
-                style = DoubleQuoted;
-            } else if (c == '\'') {
-                state = State::SingleQuoted;
-                style = SingleQuoted;
+                state = afterTag();
+            } else if (c == '"' || c == '\'') {
+                style = c == '"' ? DoubleQuoted : SingleQuoted;
+                state = c == '"' ? State::DoubleQuoted : State::SingleQuoted;
+                if (m_attribute == Kind::Style) {
+                    state = State::Css;
+                    m_css.start(c);
+                } else if (m_attribute == Kind::Script) {
+                    state = State::Script;
+                    m_script.start(c);
+                }
+                m_quote = m_attribute == Kind::Plain ? 0 : c;
+                m_attribute = Kind::Plain;
             } else if (c == '\n' || c == '\r') {
                 style = Value; // the value is still to come on the next line
             } else if (!isBlank(c)) {
                 state = State::Value;
                 style = Value;
+                m_attribute = Kind::Plain;
             }
             break;
         case State::Value:
             style = Value;
             if (c == '>') {
-                state = State::Text;
+                state = afterTag();
                 style = Tag;
             } else if (isBlank(c)) {
                 state = State::InTag;
@@ -182,14 +409,27 @@ void HtmlStyler::style(const char *bytes, int size, int ahead, char *styles)
                 --m_opener; // the opener's dashes close nothing
                 break;
             }
-            if (c == '>' && m_dashes >= 2)
+            if (c == '>' && m_dashes >= 2) {
                 state = State::Text;
+                close();
+            }
             m_dashes = c == '-' ? m_dashes + 1 : 0;
             break;
         }
         styles[i++] = style;
+        if (c == '>' && state == State::Text && style == Tag) {
+            tagEnd = i - 1;
+            if (i - m_safe >= markSpacing) {
+                marks.push_back({tagEnd, false, {Html, m_depth, m_lowest}});
+                m_safe = i;
+            }
+        } else if (endsLine(bytes, i - 1, known)) {
+            lineEnded(i - 1, state, marks);
+        }
     }
     m_state = state;
     if (state == State::Text && runEnd > size)
         m_run = wordByWord ? Run::Long : Run::Short;
+    m_afterTagEnd = tagEnd == size - 1;
+    m_safe -= size;
 }

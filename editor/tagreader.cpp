@@ -12,6 +12,16 @@ bool startsAt(const QByteArray &text, qsizetype at, const char *marker)
     return at + length <= text.size() && qstrncmp(text.constData() + at, marker, length) == 0;
 }
 
+bool endTagAt(const char *bytes, qsizetype at, qsizetype known, const char *name)
+{
+    const auto length = qsizetype(qstrlen(name));
+    if (at + 2 + length > known || bytes[at] != '<' || bytes[at + 1] != '/'
+        || qstrnicmp(bytes + at + 2, name, length) != 0)
+        return false;
+    const qsizetype after = at + 2 + length;
+    return after == known || isBlank(bytes[after]) || bytes[after] == '/' || bytes[after] == '>';
+}
+
 std::optional<Tag> readTag(const QByteArray &text, qsizetype start)
 {
     const char *data = text.constData();

@@ -37,11 +37,27 @@ inline bool isLetter(char c)
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
+inline bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// Whether bytes[at] is the last byte of a line end, as the editor counts lines: LF, or CR
+// without LF after it among the known bytes.
+inline bool endsLine(const char *bytes, qsizetype at, qsizetype known)
+{
+    return bytes[at] == '\n' || (bytes[at] == '\r' && !(at + 1 < known && bytes[at + 1] == '\n'));
+}
+
 inline bool isNameCharacter(char c)
 {
     return isLetter(c) || (c >= '0' && c <= '9') || c == '-' || c == ':' || c == '.' || c == '_';
 }
 bool startsAt(const QByteArray &text, qsizetype at, const char *marker);
+// Whether bytes[at] starts the end tag that ends a SCRIPT or STYLE element as browsers end
+// it: "</", the name (lower case here) in any case, and a blank, "/", ">" or the end of the
+// bytes, of which known are there.
+bool endTagAt(const char *bytes, qsizetype at, qsizetype known, const char *name);
 // The tag whose '<' is at start; quoted attribute values may hold a '>'.
 std::optional<Tag> readTag(const QByteArray &text, qsizetype start);
 bool isNamed(const QByteArray &text, const Tag &tag, const QByteArray &name);

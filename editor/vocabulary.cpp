@@ -103,6 +103,10 @@ const QStringList blocks = {"P",     "DIV",        "UL",     "OL",   "DL",      
                             "H3",    "H4",         "H5",     "H6",   "TABLE",   "BLOCKQUOTE",
                             "CENTER", "FORM",      "HR",     "ADDRESS", "FIELDSET",
                             "MULTICOL"};
+// The elements whose lines fold away in the editor, and comments do too.
+const QStringList folding = {"HTML", "HEAD", "BODY", "TABLE", "TR", "UL", "OL", "DL", "DIV",
+                             "FORM", "SELECT", "CENTER", "BLOCKQUOTE", "PRE", "FRAMESET",
+                             "NOFRAMES", "SCRIPT", "STYLE", "MAP"};
 
 Attributes core()
 {
@@ -386,6 +390,8 @@ std::vector<Element> htmlElements()
                                             quoted("DINGBAT"), quoted("MD")};
     for (const char *name : {"H1", "H2", "H3", "H4", "H5", "H6"})
         elements.push_back(paired(name, heading));
+    for (Element &element : elements)
+        element.folds = folding.contains(element.name);
     std::sort(elements.begin(), elements.end(),
               [](const Element &a, const Element &b) { return a.name < b.name; });
     return elements;

@@ -34,6 +34,7 @@ struct Element
     // Start tags that end it when it is the innermost open element, as a new <LI> ends
     // the item before.
     QStringList endedBy;
+    bool folds = false; // folds in the editor when its start and end tags are on two lines
 
     // Case-insensitive; null for one it does not have.
     const Attribute *attribute(const QString &name) const;

@@ -11,10 +11,10 @@
 // The colouring of the page in the editor: which part of the HTML each byte is shown as.
 namespace {
 // One letter a style: t text (both of its looks alike), < tag, a attribute, v value,
-// " and ' quoted values, c comment, & entity.
+// " and ' quoted values, c comment, & entity; then CSS's and JavaScript's.
 QString shownAs(QsciScintilla &area)
 {
-    static const char letters[] = "t<av\"'c&t";
+    static const char letters[] = "t<av\"'c&tSPV@nqk`/";
     QString shown;
     const long length = area.SendScintilla(QsciScintilla::SCI_GETLENGTH);
     for (long i = 0; i < length; ++i)
@@ -22,17 +22,27 @@ QString shownAs(QsciScintilla &area)
     return shown;
 }
 
-// The styles of text coloured from `from` on, a line's start, in two pieces cut at `cut`;
-// the styles before `from` are those of before.
-QByteArray styled(const QByteArray &text, const QByteArray &before, int from, int cut)
+// The styles of text coloured from `from` on with what colouring starts with there, in two
+// pieces cut at `cut`, and the places colouring could start again among them.
+QByteArray styled(const QByteArray &text, int from, const HtmlStyler::Resume &resume, int cut,
+                  std::vector<HtmlStyler::Mark> &marks)
 {
-    QByteArray styles = before.left(from);
-    styles.resize(text.size());
-    HtmlStyler styler(from > 0 ? before.at(from - 1) : char(HtmlStyler::Text));
+    QByteArray styles(text.size() - from, '\0');
+    HtmlStyler styler(resume);
     styler.style(text.constData() + from, cut - from,
-                 std::min(HtmlStyler::lookAhead, int(text.size()) - cut), styles.data() + from);
-    styler.style(text.constData() + cut, int(text.size()) - cut, 0, styles.data() + cut);
+                 std::min(HtmlStyler::lookAhead, int(text.size()) - cut), styles.data(), marks);
+    const std::size_t first = marks.size();
+    styler.style(text.constData() + cut, int(text.size()) - cut, 0, styles.data() + cut - from,
+                 marks);
+    for (std::size_t i = first; i < marks.size(); ++i)
+        marks[i].at += cut - from;
     return styles;
+}
+
+bool sameMark(const HtmlStyler::Mark &a, const HtmlStyler::Mark &b)
+{
+    return a.at == b.at && a.lineEnd == b.lineEnd && a.resume.state == b.resume.state
+           && a.resume.depth == b.resume.depth && a.resume.lowest == b.resume.lowest;
 }
 } // namespace
 
@@ -44,6 +54,8 @@ private slots:
     void initTestCase() { initResources(); }
     void page_data();
     void page();
+    void code_data();
+    void code();
     void sameInAnyPieces_data();
     void sameInAnyPieces();
     void replaceAllBeforeTheColouringIsDone();
@@ -83,7 +95,7 @@ void TestColours::page()
     // All at once, and line by line as the editor colours what comes into view.
     area.SendScintilla(QsciScintilla::SCI_COLOURISE, 0UL, -1L);
     QCOMPARE(shownAs(area), shown);
-    area.SendScintilla(QsciScintilla::SCI_CLEARDOCUMENTSTYLE);
+    program.editor().setBytes(text);
     for (int line = 0; line < area.lines(); ++line) {
         area.SendScintilla(QsciScintilla::SCI_COLOURISE,
                            area.SendScintilla(QsciScintilla::SCI_POSITIONFROMLINE, line),
@@ -92,8 +104,71 @@ void TestColours::page()
     QCOMPARE(shownAs(area), shown);
 }
 
-// The editor colours from the start of a line on, in pieces; the words of a long run of text
-// alternate between two styles that look alike, which must not change as the pieces do.
+// The CSS of STYLE elements and values and the JavaScript of SCRIPT elements and on...
+// values, in the editor: the style of the first byte of `at` in the text.
+void TestColours::code_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QByteArray>("at");
+    QTest::addColumn<int>("style");
+    const auto row = [](const char *name, const QByteArray &text, const char *at, int style) {
+        QTest::newRow(name) << text << QByteArray(at) << style;
+    };
+    const QByteArray sheet = "<STYLE>\n@media print { P.note, #x { color: red;\n"
+                             "  margin: -1.5em 0 } }\n/* } */ Q { content: \"</b>\"; "
+                             "background: url(a;b) blue }\n</STYLE>";
+    row("selector", sheet, "P.note", HtmlStyler::CssSelector);
+    row("property", sheet, "color", HtmlStyler::CssProperty);
+    row("value", sheet, "red", HtmlStyler::CssValue);
+    row("number and unit", sheet, "em", HtmlStyler::Number);
+    row("@-rule", sheet, "media", HtmlStyler::CssAtRule);
+    row("CSS comment", sheet, "} */", HtmlStyler::Comment);
+    row("CSS string", sheet, "</b>", HtmlStyler::String);
+    row("\";\" inside url()", sheet, "blue", HtmlStyler::CssValue);
+    row("end of STYLE", sheet, "</STYLE>", HtmlStyler::Tag);
+    row("declarations of @font-face", "<STYLE>@font-face { src: x }</STYLE>", "src",
+        HtmlStyler::CssProperty);
+    row("STYLE value", "<P STYLE=\"color: red\">", "red", HtmlStyler::CssValue);
+    row("STYLE value's quote", "<P style = 'font: \"A\"'>", "'>", HtmlStyler::SingleQuoted);
+
+    const QByteArray script = "<SCRIPT>\nvar s = 'it' + `a ${f({b: 1})} c\nd` / 2;\n"
+                              "if (/[/]x/g.test(s)) return a\n/ b; /* x\n */ // y\n"
+                              "t = \"</script>\"";
+    row("keyword", script, "var", HtmlStyler::JsKeyword);
+    row("string", script, "'it'", HtmlStyler::String);
+    row("template string", script, "a $", HtmlStyler::JsTemplate);
+    row("code in ${...}", script, "b:", HtmlStyler::Text);
+    row("number in ${...}", script, "1}", HtmlStyler::Number);
+    row("template string after ${...}", script, " c", HtmlStyler::JsTemplate);
+    row("template string on the next line", script, "d`", HtmlStyler::JsTemplate);
+    row("division after an operand", script, "/ 2", HtmlStyler::Text);
+    row("regular expression", script, "/[", HtmlStyler::JsRegex);
+    row("\"/\" in a class", script, "/]", HtmlStyler::JsRegex);
+    row("flags", script, "g.", HtmlStyler::JsRegex);
+    row("division on the next line", script, "/ b", HtmlStyler::Text);
+    row("comment over lines", script, " */", HtmlStyler::Comment);
+    row("line comment", script, "y", HtmlStyler::Comment);
+    row("end of SCRIPT in a string", script, "</script", HtmlStyler::Tag);
+    row("no tag in a script", "<script>a<b</script>", "<b", HtmlStyler::Text);
+    row("on... value", "<A ONCLICK=\"return f('x')\">", "return", HtmlStyler::JsKeyword);
+    row("on... value's quote", "<A ONCLICK=\"return f('x')\">", "\">", HtmlStyler::DoubleQuoted);
+}
+
+void TestColours::code()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QByteArray, at);
+    QFETCH(int, style);
+    Program program;
+    program.editor().setBytes(text);
+    auto &area = *static_cast<QsciScintilla *>(program.textArea());
+    area.SendScintilla(QsciScintilla::SCI_COLOURISE, 0UL, -1L);
+    QCOMPARE(int(area.SendScintilla(QsciScintilla::SCI_GETSTYLEAT, long(text.indexOf(at)))), style);
+}
+
+// The editor colours from the start of a line on, or from a place within a long line, in
+// pieces; the styles, and what colouring carries from line to line, must not change as the
+// pieces do.
 void TestColours::sameInAnyPieces_data()
 {
     QTest::addColumn<QByteArray>("text");
@@ -101,17 +176,37 @@ void TestColours::sameInAnyPieces_data()
         << QByteArray("<P>one two three four five sixty</P>\nseven eight nine ten eleven twelve");
     QTest::newRow("a long run") << QByteArray("<B>a run long enough to be measured word by word");
     QTest::newRow("comment openers") << QByteArray("<!-->x-->y<!---->z");
+    QTest::newRow("CSS and JavaScript over lines")
+        << QByteArray("<DIV STYLE='a:\nb'>\n<STYLE>@page{x:/*\n*/1}</STYLE><SCRIPT>a\n/b/`${{}\n"
+                      "}`</SCRIPT>\n</DIV>");
+    QTest::newRow("a long line")
+        << QByteArray("<TABLE>").append(QByteArray("<TR><TD>x</TD></TR>").repeated(120));
 }
 
 void TestColours::sameInAnyPieces()
 {
     QFETCH(QByteArray, text);
-    const QByteArray atOnce = styled(text, {}, 0, text.size());
-    for (int from = 0; from < text.size(); ++from) {
-        if (from > 0 && text.at(from - 1) != '\n')
-            continue;
+    std::vector<HtmlStyler::Mark> marks;
+    const QByteArray atOnce = styled(text, 0, {}, int(text.size()), marks);
+    std::vector<std::pair<int, HtmlStyler::Resume>> starts{{0, {}}};
+    for (const HtmlStyler::Mark &mark : marks) {
+        // A line starts with none of the elements closed that the line before closed.
+        HtmlStyler::Resume resume = mark.resume;
+        if (mark.lineEnd)
+            resume.lowest = resume.depth;
+        starts.emplace_back(mark.at + 1, resume);
+    }
+    for (const auto &[from, resume] : starts) {
+        const auto after = std::find_if(marks.begin(), marks.end(), [from = from](const auto &m) {
+            return m.at >= from;
+        });
         for (int cut = from; cut <= text.size(); ++cut) {
-            QVERIFY2(styled(text, atOnce, from, cut) == atOnce,
+            std::vector<HtmlStyler::Mark> found;
+            const QByteArray styles = styled(text, from, resume, cut, found);
+            for (HtmlStyler::Mark &mark : found)
+                mark.at += from;
+            QVERIFY2(styles == atOnce.mid(from)
+                         && std::equal(after, marks.end(), found.begin(), found.end(), sameMark),
                      qPrintable(QStringLiteral("from %1, cut at %2").arg(from).arg(cut)));
         }
     }
@@ -138,7 +233,7 @@ void TestColours::replaceAllBeforeTheColouringIsDone()
     const long length = area.SendScintilla(QsciScintilla::SCI_GETLENGTH);
     QTRY_COMPARE(area.SendScintilla(QsciScintilla::SCI_GETENDSTYLED), length);
     const QString shown = shownAs(area);
-    area.SendScintilla(QsciScintilla::SCI_CLEARDOCUMENTSTYLE);
+    program.editor().setBytes(program.editor().contents());
     area.SendScintilla(QsciScintilla::SCI_COLOURISE, 0UL, -1L);
     QCOMPARE(shown, shownAs(area));
 }
