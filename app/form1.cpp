@@ -6,10 +6,13 @@
 #include "mainmenus.h"
 #include "outsideworld.h"
 #include "settings.h"
+#include "spellingcommands.h"
 
 #include "dialogs/common/twips.h"
 #include "document/recovery.h"
+#include "document/speller.h"
 #include "editor/editor.h"
+#include "editor/spellmarks.h"
 #include "editor/tagmatch.h"
 #include "editor/textarea.h"
 #include "insert/commandtable.h"
@@ -18,10 +21,12 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QIcon>
 #include <QLabel>
+#include <QLocale>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -36,6 +41,11 @@ Form1::Form1(CommonDialogs &dialogs, OutsideWorld &world, QWidget *parent)
     , m_world(world)
     , RichText1(new Editor)
     , m_settings(std::make_unique<Settings>())
+    , m_speller(std::make_unique<Speller>(
+          findDictionaries(world.dictionaryFolders()),
+          QDir(world.userDataFolder()).filePath(QStringLiteral("words.txt")),
+          QLocale::system().name()))
+    , m_spellMarks(new SpellMarks(*RichText1, *m_speller))
     , m_fileCommands(std::make_unique<FileCommands>(*this))
     , m_recovery(std::make_unique<Recovery>([this](RecoveryRecord &record) { snapshot(record); }))
 {
@@ -45,6 +55,8 @@ Form1::Form1(CommonDialogs &dialogs, OutsideWorld &world, QWidget *parent)
     RichText1->setObjectName(QStringLiteral("RichText1"));
     RichText1->setSystemLineEnd(world.lineEnd());
 
+    // The dictionary comes in on a thread of its own while the window appears.
+    m_speller->setChoice(m_settings->spellingLanguage());
     createMenus();
     RichText1->setZoom(m_settings->zoom());
     connect(RichText1, &Editor::zoomChanged, this,
@@ -67,7 +79,7 @@ Form1::Form1(CommonDialogs &dialogs, OutsideWorld &world, QWidget *parent)
     connect(RichText1, &Editor::selectionChanged, this, &Form1::markChanged);
     connect(RichText1, &Editor::textEdited, this, &Form1::markChanged);
     connect(RichText1, &Editor::rightButtonPressed, this,
-            [this](const QPoint &at) { m_insertMenu->popup(at); });
+            [this](const QPoint &at) { showEditorMenu(*this, m_insertMenu, at); });
     connect(RichText1, &Editor::fileDropped, this, &Form1::openDropped);
     connect(RichText1, &Editor::caretMoved, this, &Form1::showCaret);
     connect(RichText1, &Editor::textEdited, m_recovery.get(), &Recovery::schedule);
@@ -157,11 +169,17 @@ void Form1::dropEvent(QDropEvent *event)
 
 void Form1::createMenus()
 {
-    const MenuItem menus[] = {fileMenu(), editMenu(), insertMenu(), toolsMenu(),
-                              optionsMenu(*m_settings), viewMenu(*m_settings), helpMenu()};
+    const MenuItem menus[] = {fileMenu(),
+                              editMenu(),
+                              insertMenu(),
+                              toolsMenu(),
+                              optionsMenu(*m_settings, m_speller->languages()),
+                              viewMenu(*m_settings),
+                              helpMenu()};
     for (const MenuItem &menu : menus)
         menuBar()->addMenu(createMenu(menu));
     m_insertMenu = findChild<QMenu *>(QStringLiteral("mnucommands"));
+    markSpellingLanguage(*this, findChild<QMenu *>(QStringLiteral("mnuspelllanguage")));
 
     QList<QKeySequence> shortcuts;
     for (const QAction *action : findChildren<QAction *>())

@@ -20,6 +20,8 @@ class QToolBar;
 class Recovery;
 struct RecoveryRecord;
 class Settings;
+class SpellMarks;
+class Speller;
 
 // The main window: the editor, its menus, toolbar, tab strip and status bar, the
 // document state, and the one way the program's text gets into the document
@@ -48,6 +50,8 @@ public:
     FileCommands &fileCommands() { return *m_fileCommands; }
     Recovery &recovery() { return *m_recovery; }
     Settings &settings() { return *m_settings; }
+    Speller &speller() { return *m_speller; }
+    SpellMarks &spellMarks() { return *m_spellMarks; }
 
     // Runs a menu item's handler, as choosing it would.
     void trigger(const QString &actionName);
@@ -83,6 +87,8 @@ private:
     QLabel *m_caretPosition = nullptr;
     QMenu *m_insertMenu = nullptr;
     std::unique_ptr<Settings> m_settings;
+    std::unique_ptr<Speller> m_speller;
+    SpellMarks *m_spellMarks;
     std::unique_ptr<FileCommands> m_fileCommands;
     std::unique_ptr<Recovery> m_recovery;
     std::map<QString, QWidget *> m_windows;

@@ -7,6 +7,8 @@ const char lineNumbersKey[] = "View/LineNumbers";
 const char foldingKey[] = "View/Folding";
 const char completionKey[] = "Options/AutoComplete";
 const char zoomKey[] = "View/Zoom";
+const char spellingKey[] = "Options/Spelling";
+const char spellingLanguageKey[] = "Options/SpellingLanguage";
 
 bool readFlag(const QSettings &store, const char *key, bool firstStart)
 {
@@ -35,6 +37,8 @@ Settings::Settings()
     m_folding = readFlag(m_store, foldingKey, true);
     m_completion = readFlag(m_store, completionKey, true);
     m_zoom = readZoom(m_store);
+    m_spelling = readFlag(m_store, spellingKey, true);
+    m_spellingLanguage = m_store.value(QLatin1String(spellingLanguageKey)).toString();
 }
 
 void Settings::setLineNumbers(bool on)
@@ -55,6 +59,16 @@ void Settings::setCompletion(bool on)
 void Settings::setZoom(int level)
 {
     keep(m_zoom, level, zoomKey);
+}
+
+void Settings::setSpelling(bool on)
+{
+    keep(m_spelling, on, spellingKey);
+}
+
+void Settings::setSpellingLanguage(const QString &language)
+{
+    keep(m_spellingLanguage, language, spellingLanguageKey);
 }
 
 template<class T>

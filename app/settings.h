@@ -19,6 +19,11 @@ public:
     void setCompletion(bool on);
     int zoom() const { return m_zoom; }
     void setZoom(int level);
+    bool spelling() const { return m_spelling; }
+    void setSpelling(bool on);
+    // The dictionary of pages without a LANG of their own; empty for the system's.
+    QString spellingLanguage() const { return m_spellingLanguage; }
+    void setSpellingLanguage(const QString &language);
 
     // Where they are kept: a file, or a key of the registry.
     QString location() const { return m_store.fileName(); }
@@ -32,4 +37,6 @@ private:
     bool m_folding;
     bool m_completion;
     int m_zoom;
+    bool m_spelling;
+    QString m_spellingLanguage;
 };

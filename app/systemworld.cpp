@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
@@ -62,5 +63,14 @@ QByteArray SystemWorld::lineEnd()
     return "\r\n";
 #else
     return "\n";
+#endif
+}
+
+QStringList SystemWorld::dictionaryFolders()
+{
+#ifdef Q_OS_WIN
+    return {QDir(installFolder()).filePath(QStringLiteral("dictionaries"))};
+#else
+    return {QStringLiteral("/usr/share/hunspell"), userDataFolder()};
 #endif
 }

@@ -47,6 +47,7 @@ public:
     QString print(const QString &) override { return {}; }
     void endProgram() override {}
     QByteArray lineEnd() override { return "\n"; }
+    QStringList dictionaryFolders() override { return {QStringLiteral("/usr/share/hunspell")}; }
 };
 
 double ms(const QElapsedTimer &timer)
