@@ -206,6 +206,8 @@ void Speller::load(const QString &language)
             }
         }, Qt::QueuedConnection);
     });
+    // A child, so that a thread still loading when the speller goes is waited for and freed.
+    thread->setParent(this);
     m_loading[language] = thread;
     connect(thread, &QThread::finished, this, [this, language, thread] {
         m_loading.erase(language);

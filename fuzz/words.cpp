@@ -7,6 +7,8 @@
 #include "editor/wordfinder.h"
 
 #include <QByteArray>
+#include <QList>
+#include <QString>
 
 #include <vector>
 

@@ -9,6 +9,7 @@
 #include "editor/editor.h"
 #include "editor/misspeltsearch.h"
 #include "editor/spellmarks.h"
+#include "editor/wordfinder.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -115,6 +116,12 @@ void spelling1::showWord(const TextRange &word, const QString &text)
 // One undo step each.
 void spelling1::change(const QString &replacement)
 {
+    // Typed over meanwhile: a new round from the caret.
+    const QByteArray held = form().editor().heldRange(m_word.start, m_word.end);
+    if (wordText(held, {0, held.size()}) != m_text) {
+        start();
+        return;
+    }
     const QByteArray bytes = replacement.toUtf8();
     const long delta = long(bytes.size()) - (m_word.end - m_word.start);
     form().editor().replaceRange(m_word.start, m_word.end, bytes, m_word.start + bytes.size());
