@@ -135,27 +135,33 @@ void TestSpelling::words()
 void TestSpelling::marks_data()
 {
     QTest::addColumn<QByteArray>("page");
+    QTest::addColumn<QString>("chosen"); // under Options › Spelling Language
     QTest::addColumn<QStringList>("words");
 
     QTest::newRow("text and ALT, not a comment")
-        << QByteArray("<P>A cat recieve.</P><IMG ALT=\"teh page\"><!-- seperate -->")
+        << QByteArray("<P>A cat recieve.</P><IMG ALT=\"teh page\"><!-- seperate -->") << ""
         << QStringList{"recieve", "teh"};
     QTest::newRow("LANG of HTML picks French")
-        << QByteArray("<HTML LANG=\"fr\"><BODY>bonjour hello</BODY></HTML>")
+        << QByteArray("<HTML LANG=\"fr\"><BODY>bonjour hello</BODY></HTML>") << "en_US"
         << QStringList{"hello"};
-    QTest::newRow("LANG of BODY") << QByteArray("<HTML><BODY LANG=fr-CA>le chat the cat")
+    QTest::newRow("LANG of BODY") << QByteArray("<HTML><BODY LANG=fr-CA>le chat the cat") << ""
                                   << QStringList{"the", "cat"};
-    QTest::newRow("no LANG: English (US)") << QByteArray("bonjour hello")
+    QTest::newRow("no LANG: English (US)") << QByteArray("bonjour hello") << ""
                                            << QStringList{"bonjour"};
+    QTest::newRow("no LANG: the language chosen") << QByteArray("bonjour hello") << "fr"
+                                                  << QStringList{"hello"};
     QTest::newRow("LANG without a dictionary") << QByteArray("<HTML LANG=de>bonjour hello")
-                                               << QStringList{"bonjour"};
+                                               << "" << QStringList{"bonjour"};
 }
 
 void TestSpelling::marks()
 {
     QFETCH(QByteArray, page);
+    QFETCH(QString, chosen);
     Program program;
     program.show();
+    if (!chosen.isEmpty())
+        program.trigger("mnuspelllang_" + chosen);
     program.editor().setBytes(page);
     QTEST(marked(program), "words");
 }
