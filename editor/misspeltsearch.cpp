@@ -24,6 +24,7 @@ MisspeltSearch::MisspeltSearch(Editor &editor, Speller &speller)
 
 void MisspeltSearch::start(long from)
 {
+    m_correct.clear(); // perhaps of another language
     m_end = from;
     m_wrapped = false;
     resume(from);
@@ -59,12 +60,17 @@ void MisspeltSearch::step()
             break;
         if (range.end <= m_skipTo)
             continue;
+        const QByteArray bytes
+            = QByteArray::fromRawData(piece.constData() + word.start, word.end - word.start);
+        if (m_correct.contains(bytes))
+            continue;
         const QString text = wordText(piece, word);
         if (!m_speller.isCorrect(text)) {
             m_steps.stop();
             emit found(range, text);
             return;
         }
+        m_correct.insert(QByteArray(bytes.constData(), bytes.size()));
     }
     if (scan.end == 0 && !whole) {
         m_pieceSize *= 2; // a tag, comment or script longer than a piece

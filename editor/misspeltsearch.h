@@ -2,7 +2,9 @@
 
 #include "textrange.h"
 
+#include <QByteArray>
 #include <QObject>
+#include <QSet>
 #include <QTimer>
 
 class Editor;
@@ -41,4 +43,7 @@ private:
     long m_end = 0;     // where the round ends
     bool m_wrapped = false;
     long m_pieceSize = 0;
+    // The words of the round found correct so far, as they stand in the page: most words
+    // of a page recur, and their bytes are looked up far faster than their characters.
+    QSet<QByteArray> m_correct;
 };

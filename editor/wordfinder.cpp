@@ -4,8 +4,10 @@
 #include "vocabulary.h"
 
 #include <QChar>
+#include <QHash>
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 struct Character
@@ -53,7 +55,7 @@ Character referenceAt(const char *data, qsizetype at, qsizetype size)
         ++end;
     if (end >= size || data[end] != ';' || end == at + 1)
         return {0, 0};
-    const QByteArray name(data + at + 1, end - at - 1);
+    const QByteArray name = QByteArray::fromRawData(data + at + 1, end - at - 1);
     char32_t code = 0;
     if (name.startsWith('#')) {
         bool ok = false;
@@ -62,10 +64,17 @@ Character referenceAt(const char *data, qsizetype at, qsizetype size)
         if (!ok || code > 0x10FFFF)
             return {0, 0};
     } else {
-        const Entity *entity = Vocabulary::entity(QString::fromLatin1(name));
-        if (!entity)
+        // A page may hold hundreds of thousands: looked up by their bytes.
+        static const QHash<QByteArray, char32_t> characters = [] {
+            QHash<QByteArray, char32_t> table;
+            for (const Entity &entity : Vocabulary::entities())
+                table.insert(entity.name.toLatin1(), entity.character);
+            return table;
+        }();
+        const auto found = characters.constFind(name);
+        if (found == characters.constEnd())
             return {0, 0};
-        code = entity->character;
+        code = *found;
     }
     return {code, end + 1 - at};
 }
@@ -140,6 +149,9 @@ public:
 
     QString text(const PageWord &word) const
     {
+        const qsizetype length = word.end - word.start;
+        if (m_encoding == Encoding::Utf8 && !std::memchr(m_data + word.start, '&', length))
+            return QString::fromUtf8(m_data + word.start, length);
         QString text;
         for (qsizetype i = word.start; i < word.end;) {
             const Character c = characterAt(i, word.end);
@@ -161,7 +173,7 @@ public:
             const qsizetype nameStart = i;
             while (i < end && !isBlank(m_data[i]) && m_data[i] != '=' && m_data[i] != '/')
                 ++i;
-            const QByteArray name = m_text.mid(nameStart, i - nameStart);
+            const QByteArray name = QByteArray::fromRawData(m_data + nameStart, i - nameStart);
             while (i < end && isBlank(m_data[i]))
                 ++i;
             if (i >= end || m_data[i] != '=') {
@@ -235,13 +247,17 @@ private:
 
     bool isRawTextName(const Tag &tag) const
     {
-        return isNamed(m_text, tag, "SCRIPT") || isNamed(m_text, tag, "STYLE")
-               || isNamed(m_text, tag, "XMP");
+        static const QByteArray script("SCRIPT"), style("STYLE"), xmp("XMP");
+        return isNamed(m_text, tag, script) || isNamed(m_text, tag, style)
+               || isNamed(m_text, tag, xmp);
     }
 
     Character characterAt(qsizetype at, qsizetype end) const
     {
-        if (m_data[at] == '&') {
+        const auto byte = static_cast<unsigned char>(m_data[at]);
+        if (byte < 0x80 && byte != '&')
+            return {byte, 1};
+        if (byte == '&') {
             const Character reference = referenceAt(m_data, at, end);
             if (reference.length > 0)
                 return reference;
@@ -253,11 +269,11 @@ private:
 
     void textRun(qsizetype from, qsizetype to)
     {
-        const qsizetype commentEnd
-            = QByteArray::fromRawData(m_data + from, to - from).lastIndexOf("-->");
-        if (commentEnd >= 0) {
-            m_words.clear(); // the text began inside a comment
-            from += commentEnd + 3;
+        if (from == 0) {
+            const qsizetype commentEnd
+                = QByteArray::fromRawData(m_data, to).lastIndexOf("-->");
+            if (commentEnd >= 0)
+                from = commentEnd + 3; // the text began inside a comment
         }
         wordsOf(from, to);
     }
@@ -280,9 +296,14 @@ private:
 
     bool isAddress(qsizetype from, qsizetype to) const
     {
-        const QByteArray token = QByteArray::fromRawData(m_data + from, to - from);
-        return token.contains("://") || token.contains('@')
-               || token.startsWith("www.") || token.startsWith("WWW.");
+        if (to - from >= 4 && qstrnicmp(m_data + from, "www.", 4) == 0)
+            return true;
+        for (qsizetype i = from; i < to; ++i) {
+            if (m_data[i] == '@' || (m_data[i] == ':' && i + 2 < to && m_data[i + 1] == '/'
+                                     && m_data[i + 2] == '/'))
+                return true;
+        }
+        return false;
     }
 
     void wordsOfToken(qsizetype from, qsizetype to)

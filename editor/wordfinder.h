@@ -23,8 +23,8 @@ struct PageWord
 // tags and of the ALT, TITLE and SUMMARY values. Tag and attribute names, other values,
 // comments, directives and the contents of SCRIPT, STYLE and XMP give none, nor do web and
 // e-mail addresses or words with digits. A character reference that stands for a letter is
-// part of its word. Text that begins inside a comment or a script ("-->" or the end tag
-// comes first) gives no words before that end.
+// part of its word. Text that begins inside a comment or a script ("-->" before the first
+// tag, or the script's end tag) gives no words before that end.
 struct WordScan
 {
     std::vector<PageWord> words;
