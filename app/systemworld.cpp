@@ -69,7 +69,10 @@ QByteArray SystemWorld::lineEnd()
 QStringList SystemWorld::dictionaryFolders()
 {
 #ifdef Q_OS_WIN
-    return {QDir(installFolder()).filePath(QStringLiteral("dictionaries"))};
+    // The installed copy's, else (the zip, unpacked anywhere) those beside the program.
+    const QString name = QStringLiteral("dictionaries");
+    return {QDir(installFolder()).filePath(name),
+            QDir(QCoreApplication::applicationDirPath()).filePath(name)};
 #else
     return {QStringLiteral("/usr/share/hunspell"), userDataFolder()};
 #endif

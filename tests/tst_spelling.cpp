@@ -88,7 +88,7 @@ void TestSpelling::initTestCase()
 
 void TestSpelling::init()
 {
-    FakeWorld::dictionaries = {m_dictionaries.path()};
+    FakeWorld::dictionaries = QStringList{m_dictionaries.path()};
     QFile::remove(userWordsFile());
     QFile::remove(settingsFile());
 }
@@ -266,7 +266,7 @@ void TestSpelling::ownWordsOutliveTheProgram()
 void TestSpelling::noDictionary()
 {
     const QTemporaryDir empty;
-    FakeWorld::dictionaries = {empty.path()};
+    FakeWorld::dictionaries = QStringList{empty.path()};
     Program program;
     program.show();
     program.editor().setBytes("recieve");
