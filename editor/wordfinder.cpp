@@ -23,7 +23,7 @@ Character utf8At(const char *data, qsizetype at, qsizetype size)
     const auto lead = static_cast<unsigned char>(data[at]);
     if (lead < 0x80)
         return {lead, 1};
-    const int length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 0;
+    const int length = lead >= 0xF5 ? 0 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 0;
     if (length == 0 || at + length > size)
         return {invalid, 1};
     char32_t code = lead & (0x7F >> length);
@@ -33,6 +33,10 @@ Character utf8At(const char *data, qsizetype at, qsizetype size)
             return {invalid, 1};
         code = (code << 6) | (next & 0x3F);
     }
+    // Overlong forms and surrogates are no characters, as QString reads them.
+    static constexpr char32_t least[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (code < least[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+        return {invalid, 1};
     return {code, length};
 }
 
