@@ -15,7 +15,7 @@ BUILD5 ?= build-qt5
 BUILDSAN ?= build-sanitize
 BUILDFUZZ ?= build-fuzz
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS ?= encoding colouring tagmatch completion recovery find commandline
+FUZZ_TARGETS ?= encoding colouring tagmatch completion recovery find commandline words
 JOBS ?= 2
 
 .PHONY: all deps build run test bench package clean deps5 build5 test5 win32 test-win32 \

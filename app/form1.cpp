@@ -7,10 +7,13 @@
 #include "mainmenus.h"
 #include "outsideworld.h"
 #include "settings.h"
+#include "spellingcommands.h"
 
 #include "dialogs/common/twips.h"
 #include "document/recovery.h"
+#include "document/speller.h"
 #include "editor/editor.h"
+#include "editor/spellmarks.h"
 #include "editor/tagmatch.h"
 #include "editor/textarea.h"
 #include "insert/commandtable.h"
@@ -19,10 +22,12 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QIcon>
 #include <QLabel>
+#include <QLocale>
 #include <QMenuBar>
 #include <QSplitter>
 #include <QStatusBar>
@@ -39,6 +44,11 @@ Form1::Form1(CommonDialogs &dialogs, OutsideWorld &world, QWidget *parent)
     , RichText1(new Editor)
     , m_split(new QSplitter)
     , m_settings(std::make_unique<Settings>())
+    , m_speller(std::make_unique<Speller>(
+          findDictionaries(world.dictionaryFolders()),
+          QDir(world.userDataFolder()).filePath(QStringLiteral("words.txt")),
+          QLocale::system().name()))
+    , m_spellMarks(new SpellMarks(*RichText1, *m_speller))
     , m_fileCommands(std::make_unique<FileCommands>(*this))
     , m_recovery(std::make_unique<Recovery>([this](RecoveryRecord &record) { snapshot(record); }))
 {
@@ -51,6 +61,8 @@ Form1::Form1(CommonDialogs &dialogs, OutsideWorld &world, QWidget *parent)
     m_split->setChildrenCollapsible(false);
     m_split->addWidget(RichText1);
 
+    // The dictionary comes in on a thread of its own while the window appears.
+    m_speller->setChoice(m_settings->spellingLanguage());
     createMenus();
     RichText1->setZoom(m_settings->zoom());
     connect(RichText1, &Editor::zoomChanged, this,
@@ -73,7 +85,7 @@ Form1::Form1(CommonDialogs &dialogs, OutsideWorld &world, QWidget *parent)
     connect(RichText1, &Editor::selectionChanged, this, &Form1::markChanged);
     connect(RichText1, &Editor::textEdited, this, &Form1::markChanged);
     connect(RichText1, &Editor::rightButtonPressed, this,
-            [this](const QPoint &at) { m_insertMenu->popup(at); });
+            [this](const QPoint &at) { showEditorMenu(*this, m_insertMenu, at); });
     connect(RichText1, &Editor::fileDropped, this, &Form1::openDropped);
     connect(RichText1, &Editor::caretMoved, this, &Form1::showCaret);
     connect(RichText1, &Editor::textEdited, m_recovery.get(), &Recovery::schedule);
@@ -188,11 +200,17 @@ void Form1::dropEvent(QDropEvent *event)
 
 void Form1::createMenus()
 {
-    const MenuItem menus[] = {fileMenu(), editMenu(), insertMenu(), toolsMenu(),
-                              optionsMenu(*m_settings), viewMenu(*m_settings), helpMenu()};
+    const MenuItem menus[] = {fileMenu(),
+                              editMenu(),
+                              insertMenu(),
+                              toolsMenu(),
+                              optionsMenu(*m_settings, m_speller->languages()),
+                              viewMenu(*m_settings),
+                              helpMenu()};
     for (const MenuItem &menu : menus)
         menuBar()->addMenu(createMenu(menu));
     m_insertMenu = findChild<QMenu *>(QStringLiteral("mnucommands"));
+    markSpellingLanguage(*this, findChild<QMenu *>(QStringLiteral("mnuspelllanguage")));
 
     QList<QKeySequence> shortcuts;
     for (const QAction *action : findChildren<QAction *>())

@@ -22,6 +22,8 @@ class QToolBar;
 class Recovery;
 struct RecoveryRecord;
 class Settings;
+class SpellMarks;
+class Speller;
 
 // The main window: the editor, its menus, toolbar, tab strip and status bar, the
 // document state, and the one way the program's text gets into the document
@@ -50,6 +52,8 @@ public:
     FileCommands &fileCommands() { return *m_fileCommands; }
     Recovery &recovery() { return *m_recovery; }
     Settings &settings() { return *m_settings; }
+    Speller &speller() { return *m_speller; }
+    SpellMarks &spellMarks() { return *m_spellMarks; }
 
     // How long work (a read, Replace All) goes on before it shows its progress.
     int progressDelay() const { return m_progressDelay; }
@@ -94,6 +98,8 @@ private:
     QSplitter *m_split;
     LivePreview *m_preview = nullptr;
     std::unique_ptr<Settings> m_settings;
+    std::unique_ptr<Speller> m_speller;
+    SpellMarks *m_spellMarks;
     std::unique_ptr<FileCommands> m_fileCommands;
     std::unique_ptr<Recovery> m_recovery;
     std::map<QString, QWidget *> m_windows;

@@ -6,8 +6,10 @@
 #include "commondialogs.h"
 #include "form1.h"
 #include "settings.h"
+#include "spellingcommands.h"
 
 #include "editor/editor.h"
+#include "editor/spellmarks.h"
 #include "insert/commandtable.h"
 
 namespace {
@@ -93,12 +95,18 @@ MenuItem editMenu()
     });
 }
 
-MenuItem optionsMenu(const Settings &settings)
+MenuItem optionsMenu(const Settings &settings, const QStringList &languages)
 {
     return submenu("mnuoptions", "O&ptions...", {
         command("mnufont", "F&ont...", chooseEditorFont),
         keptChoice("mnuautocomplete", "Auto-&complete", &Editor::setAutoCompletion,
                    &Settings::setCompletion, settings.completion()),
+        separator("mnunull335"),
+        checkable("mnuspellastype", "Check &Spelling as You Type", [](Form1 &form, bool on) {
+            form.spellMarks().setOn(on);
+            form.settings().setSpelling(on);
+        }, settings.spelling()),
+        spellingLanguageMenu(languages),
     });
 }
 

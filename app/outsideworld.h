@@ -21,4 +21,6 @@ public:
     virtual void endProgram() = 0;
     // The system's line end, for a page that has none of its own.
     virtual QByteArray lineEnd() = 0;
+    // Where Hunspell's dictionaries are looked for, the first found of a language winning.
+    virtual QStringList dictionaryFolders() = 0;
 };

@@ -11,6 +11,8 @@ const char completionKey[] = "Options/AutoComplete";
 const char zoomKey[] = "View/Zoom";
 const char livePreviewKey[] = "View/LivePreview";
 const char previewSplitKey[] = "View/PreviewSplit";
+const char spellingKey[] = "Options/Spelling";
+const char spellingLanguageKey[] = "Options/SpellingLanguage";
 
 bool readFlag(const QSettings &store, const char *key, bool firstStart)
 {
@@ -41,6 +43,8 @@ Settings::Settings()
     m_zoom = readNumber(m_store, zoomKey, Editor::minimumZoom, Editor::maximumZoom, 0);
     m_livePreview = readFlag(m_store, livePreviewKey, false);
     m_previewSplit = readNumber(m_store, previewSplitKey, 100, 900, 500);
+    m_spelling = readFlag(m_store, spellingKey, true);
+    m_spellingLanguage = m_store.value(QLatin1String(spellingLanguageKey)).toString();
 }
 
 void Settings::setLineNumbers(bool on)
@@ -71,6 +75,16 @@ void Settings::setLivePreview(bool on)
 void Settings::setPreviewSplit(int share)
 {
     keep(m_previewSplit, std::clamp(share, 100, 900), previewSplitKey);
+}
+
+void Settings::setSpelling(bool on)
+{
+    keep(m_spelling, on, spellingKey);
+}
+
+void Settings::setSpellingLanguage(const QString &language)
+{
+    keep(m_spellingLanguage, language, spellingLanguageKey);
 }
 
 template<class T>

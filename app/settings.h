@@ -24,6 +24,11 @@ public:
     // The editor's share of the width it has with the live preview, in thousandths.
     int previewSplit() const { return m_previewSplit; }
     void setPreviewSplit(int share);
+    bool spelling() const { return m_spelling; }
+    void setSpelling(bool on);
+    // The dictionary of pages without a LANG of their own; empty for the system's.
+    QString spellingLanguage() const { return m_spellingLanguage; }
+    void setSpellingLanguage(const QString &language);
 
     // Where they are kept: a file, or a key of the registry.
     QString location() const { return m_store.fileName(); }
@@ -39,4 +44,6 @@ private:
     int m_zoom;
     bool m_livePreview;
     int m_previewSplit;
+    bool m_spelling;
+    QString m_spellingLanguage;
 };

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
@@ -62,5 +63,17 @@ QByteArray SystemWorld::lineEnd()
     return "\r\n";
 #else
     return "\n";
+#endif
+}
+
+QStringList SystemWorld::dictionaryFolders()
+{
+#ifdef Q_OS_WIN
+    // The installed copy's, else (the zip, unpacked anywhere) those beside the program.
+    const QString name = QStringLiteral("dictionaries");
+    return {QDir(installFolder()).filePath(name),
+            QDir(QCoreApplication::applicationDirPath()).filePath(name)};
+#else
+    return {QStringLiteral("/usr/share/hunspell"), userDataFolder()};
 #endif
 }

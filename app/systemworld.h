@@ -13,4 +13,5 @@ public:
     QString print(const QString &text) override;
     void endProgram() override;
     QByteArray lineEnd() override;
+    QStringList dictionaryFolders() override;
 };

@@ -10,7 +10,9 @@
 #include "app/qtcommondialogs.h"
 #include "app/settings.h"
 #include "document/memory.h"
+#include "document/speller.h"
 #include "editor/editor.h"
+#include "editor/spellmarks.h"
 #include "previewbench.h"
 #include "recoverybench.h"
 
@@ -23,6 +25,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -50,6 +53,7 @@ public:
     QString print(const QString &) override { return {}; }
     void endProgram() override {}
     QByteArray lineEnd() override { return "\n"; }
+    QStringList dictionaryFolders() override { return {QStringLiteral("/usr/share/hunspell")}; }
 };
 
 double ms(const QElapsedTimer &timer)
@@ -408,6 +412,56 @@ struct KeyCosts
     double arrow = 0;
 };
 
+// Runs the window's events until the test holds, at most a minute.
+bool waitUntil(const std::function<bool()> &done)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!done() && timer.elapsed() < 60000)
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    return done();
+}
+
+// Spelling with English (US): the processor time a check of the screen at the middle takes,
+// with no word known yet and again, and how long the Spelling window takes from the top to
+// a misspelt word at the middle, the page's other words let pass (Ignore All).
+void benchSpelling(Form1 &form, const std::function<void()> &moveToMiddle)
+{
+    form.spellMarks().followPage();
+    form.speller().waitUntilReady();
+    if (!form.speller().isReady()) {
+        std::printf("        spelling: no English (US) dictionary (hunspell-en-us)\n");
+        return;
+    }
+    moveToMiddle();
+    form.insertAtCaret(QStringLiteral("recieveable "));
+    double processor = cpuMilliseconds();
+    form.spellMarks().check();
+    const double firstCheck = cpuMilliseconds() - processor;
+    processor = cpuMilliseconds();
+    form.spellMarks().check();
+    const double againCheck = cpuMilliseconds() - processor;
+
+    form.editor().setCaret({1, 1});
+    form.trigger(QStringLiteral("mnuspelling"));
+    auto window = form.findChild<QWidget *>(QStringLiteral("spelling1"));
+    auto word = window->findChild<QLineEdit *>(QStringLiteral("Text1"));
+    const auto found = [word] { return !word->text().isEmpty(); };
+    while (waitUntil(found) && word->text() != QLatin1String("recieveable"))
+        window->findChild<QAbstractButton *>(QStringLiteral("Command4"))->click();
+    form.editor().setCaret({1, 1});
+    QElapsedTimer timer;
+    timer.start();
+    form.trigger(QStringLiteral("mnuspelling"));
+    const bool reached = waitUntil(found);
+    const double toMiddle = ms(timer);
+    std::printf("        spelling: a screenful checked in %.2f ms of processor (%.2f ms again) | "
+                "Spelling window to the word %.0f MB away %.0f ms%s\n",
+                firstCheck, againCheck, form.editor().caretOffset() / 1048576.0, toMiddle,
+                reached ? "" : " (not found)");
+    window->hide();
+}
+
 // A typed key (taken back afterwards), a Page Up and an arrow key, each at the middle.
 KeyCosts keyCostsAt(QAbstractScrollArea *area, const std::function<void()> &moveToMiddle)
 {
@@ -709,5 +763,6 @@ int main(int argc, char *argv[])
                 pastedPeak, patternFound, nearEnd ? "" : " (NOT FOUND)", patternFoundPeak,
                 patternReplaced, patternReplaceAll, patternReplacedPeak);
     benchRecovery(form);
+    benchSpelling(form, moveToMiddle);
     return 0;
 }

@@ -30,7 +30,8 @@ set(QUILLET_MAINTAINER "Quillet Works <packages@quillet.invalid>"
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${QUILLET_MAINTAINER}")
 # What the program links (as dpkg-shlibdeps finds it, with Qt at the version built
 # against): Qt's widgets, GUI (with its X11 platform plugin), core and print support,
-# HTML Tidy, PCRE2 and the C and C++ runtime (QScintilla is built in).
+# HTML Tidy, PCRE2, Hunspell, and the C and C++ runtime (QScintilla is built in); a
+# dictionary for spelling is recommended, English (US) or any other.
 if(QT_VERSION_MAJOR EQUAL 5)
     set(QUILLET_QT_DEPENDS "libqt5core5a (>= 5.15.1), libqt5gui5 (>= 5.15.1), \
 libqt5widgets5 (>= 5.15.1), libqt5printsupport5 (>= 5.15.1)")
@@ -39,5 +40,7 @@ else()
 libqt6widgets6 (>= 6.4.0), libqt6printsupport6 (>= 6.4.0)")
 endif()
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "${QUILLET_QT_DEPENDS}, libtidy5deb1 (>= 2:5.6.0), \
-libpcre2-8-0 (>= 10.42), libc6 (>= 2.34), libstdc++6 (>= 11), libgcc-s1 (>= 3.0)")
+libpcre2-8-0 (>= 10.42), libhunspell-1.7-0 (>= 1.7.0), libc6 (>= 2.34), libstdc++6 (>= 11),\
+libgcc-s1 (>= 3.0)")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "hunspell-en-us | hunspell-dictionary")
 include(CPack)

@@ -31,6 +31,8 @@ constexpr int tagIndicator = 9;
 // The margin of the folding boxes, and its least width in pixels.
 constexpr int foldMargin = 2;
 constexpr int foldMarginWidth = 14;
+// The wavy underline of misspelt words.
+constexpr int spellingIndicator = 11;
 
 // The text with each of its line breaks (CR LF, LF or CR) written as lineEnd; what lies
 // between them is copied a run at a time.
@@ -98,6 +100,9 @@ Editor::Editor(QWidget *parent)
     m_area->SendScintilla(QsciScintilla::SCI_INDICSETOUTLINEALPHA, tagIndicator, 160L);
     m_area->SendScintilla(QsciScintilla::SCI_INDICSETSTYLE, HtmlLexer::markIndicator,
                           long(QsciScintilla::INDIC_HIDDEN));
+    m_area->SendScintilla(QsciScintilla::SCI_INDICSETSTYLE, spellingIndicator,
+                          long(QsciScintilla::INDIC_SQUIGGLE));
+    m_area->SendScintilla(QsciScintilla::SCI_INDICSETFORE, spellingIndicator, QColor(Qt::red));
     m_area->setLexer(m_lexer);
     setUpFolding();
     // Laying out a line measures each run of one colour through Qt's text layout, unless
@@ -149,6 +154,8 @@ Editor::Editor(QWidget *parent)
             keepStrikeOut();
             fitLineNumbers();
         }
+        if (updated & QsciScintilla::SC_UPDATE_V_SCROLL)
+            emit viewMoved();
     });
     connect(m_area, &QsciScintilla::SCN_ZOOM, this, [this] {
         fitLineNumbers(Measure::Again);
@@ -679,19 +686,82 @@ void Editor::markTags(const std::vector<TextRange> &ranges)
 
 std::vector<TextRange> Editor::tagMarks() const
 {
+    return marksOf(tagIndicator);
+}
+
+std::vector<TextRange> Editor::misspeltMarks() const
+{
+    return marksOf(spellingIndicator);
+}
+
+QPoint Editor::pointOf(long position) const
+{
+    const QPoint at(m_area->SendScintilla(QsciScintilla::SCI_POINTXFROMPOSITION, 0UL, position),
+                    m_area->SendScintilla(QsciScintilla::SCI_POINTYFROMPOSITION, 0UL, position));
+    return m_area->viewport()->mapToGlobal(at);
+}
+
+std::vector<TextRange> Editor::marksOf(int indicator) const
+{
     std::vector<TextRange> ranges;
     const long length = m_area->SendScintilla(QsciScintilla::SCI_GETLENGTH);
     long position = 0;
     while (position < length) {
         const long end
-            = m_area->SendScintilla(QsciScintilla::SCI_INDICATOREND, tagIndicator, position);
-        if (m_area->SendScintilla(QsciScintilla::SCI_INDICATORVALUEAT, tagIndicator, position))
+            = m_area->SendScintilla(QsciScintilla::SCI_INDICATOREND, indicator, position);
+        if (m_area->SendScintilla(QsciScintilla::SCI_INDICATORVALUEAT, indicator, position))
             ranges.push_back({position, end});
         if (end <= position)
             break;
         position = end;
     }
     return ranges;
+}
+
+std::pair<long, long> Editor::visibleRange() const
+{
+    const long firstShown = m_area->SendScintilla(QsciScintilla::SCI_GETFIRSTVISIBLELINE);
+    const long shown = m_area->SendScintilla(QsciScintilla::SCI_LINESONSCREEN) + 1;
+    const long first = m_area->SendScintilla(QsciScintilla::SCI_DOCLINEFROMVISIBLE, firstShown);
+    const long last
+        = m_area->SendScintilla(QsciScintilla::SCI_DOCLINEFROMVISIBLE, firstShown + shown);
+    return {m_area->SendScintilla(QsciScintilla::SCI_POSITIONFROMLINE, first),
+            m_area->SendScintilla(QsciScintilla::SCI_GETLINEENDPOSITION, last)};
+}
+
+long Editor::positionAt(const QPoint &globalPos) const
+{
+    const QPoint at = m_area->viewport()->mapFromGlobal(globalPos);
+    return m_area->SendScintilla(QsciScintilla::SCI_POSITIONFROMPOINTCLOSE, long(at.x()),
+                                 long(at.y()));
+}
+
+void Editor::select(long from, long to)
+{
+    m_area->SendScintilla(QsciScintilla::SCI_SETSEL, from, to);
+    announceSelection();
+}
+
+void Editor::markMisspelt(long from, long to, const std::vector<TextRange> &words)
+{
+    to = std::min(to, heldLength());
+    m_area->SendScintilla(QsciScintilla::SCI_SETINDICATORCURRENT, spellingIndicator);
+    m_area->SendScintilla(QsciScintilla::SCI_INDICATORCLEARRANGE, from, to - from);
+    for (const TextRange &word : words)
+        m_area->SendScintilla(QsciScintilla::SCI_INDICATORFILLRANGE, word.start,
+                              word.end - word.start);
+}
+
+TextRange Editor::misspeltAt(long position) const
+{
+    if (position < 0
+        || !m_area->SendScintilla(QsciScintilla::SCI_INDICATORVALUEAT, spellingIndicator,
+                                  position))
+        return {};
+    return {long(m_area->SendScintilla(QsciScintilla::SCI_INDICATORSTART, spellingIndicator,
+                                       position)),
+            long(m_area->SendScintilla(QsciScintilla::SCI_INDICATOREND, spellingIndicator,
+                                       position))};
 }
 
 QFont Editor::displayFont() const

@@ -104,12 +104,27 @@ public:
     // the end of its line stands for the line's end.
     void setCaret(const TextPosition &position);
     long caretOffset() const;
+    long textLength() const { return heldLength(); }
     // The held text between two editor positions, cut to the document.
     QByteArray heldRange(long from, long to) const;
 
     // The matching tags shown around the caret; an empty list shows none.
     void markTags(const std::vector<TextRange> &ranges);
     std::vector<TextRange> tagMarks() const;
+
+    // The held text on screen, from the start of its first line to the end of its last.
+    std::pair<long, long> visibleRange() const;
+    // The held text at a point of the screen; -1 off the text.
+    long positionAt(const QPoint &globalPos) const;
+    // Selects [from, to) and scrolls it into view.
+    void select(long from, long to);
+    // The misspelt words within [from, to): the wavy underline there marks those alone.
+    void markMisspelt(long from, long to, const std::vector<TextRange> &words);
+    // The marked misspelt word at the position; an empty range off one.
+    TextRange misspeltAt(long position) const;
+    std::vector<TextRange> misspeltMarks() const;
+    // Where the position is shown on the screen.
+    QPoint pointOf(long position) const;
 
     void setDisplayFont(const QFont &font);
     QFont displayFont() const;
@@ -163,6 +178,8 @@ signals:
     // The caret stands somewhere else, also in a newly loaded document.
     void caretMoved();
     void textEdited();
+    // Other text came on screen: scrolled, resized or wrapped anew.
+    void viewMoved();
     void modifiedChanged(bool modified);
     // By the View menu's items or by Ctrl with the mouse wheel.
     void zoomChanged(int level);
@@ -226,6 +243,7 @@ private:
     // digit; remeasures it after a change of font or zoom.
     enum class Measure { WhenDigitsChange, Again };
     void fitLineNumbers(Measure measure = Measure::WhenDigitsChange);
+    std::vector<TextRange> marksOf(int indicator) const;
 
     // Where the caret's column was counted last; forgotten when the text before it changes.
     struct CountedColumn

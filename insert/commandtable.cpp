@@ -2,6 +2,7 @@
 #include "colourpicker.h"
 
 #include "app/commands/check1.h"
+#include "app/commands/spelling1.h"
 #include "app/form1.h"
 #include "dialogs/wizard/openwizard.h"
 
@@ -168,5 +169,6 @@ MenuItem toolsMenu()
         command("mnueasy", "&Easy Anchors...", shows("easy1"), Qt::CTRL | Qt::Key_A),
         separator("mnunull334"),
         command("mnucheck", "Check &HTML...", checkPage, Qt::Key_F7),
+        command("mnuspelling", "&Spelling...", checkSpelling, Qt::Key_F8),
     });
 }

@@ -70,6 +70,9 @@ copy_imports() {
         fi
     done
 }
+# English (US) from Debian's hunspell-en-us, in the folder Quillet looks for dictionaries in.
+mkdir -p "$folder/dictionaries"
+cp /usr/share/hunspell/en_US.aff /usr/share/hunspell/en_US.dic "$folder/dictionaries/"
 for binary in "$folder"/quillet.exe "$folder"/*/*.dll; do
     copy_imports "$binary"
 done

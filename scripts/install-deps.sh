@@ -10,9 +10,9 @@
 #   tests; sources: only the source packages.
 set -e
 common="cmake make patch pkg-config fonts-dejavu-core"
-linux="g++ libtidy-dev libpcre2-dev libgl-dev desktop-file-utils"
+linux="g++ libtidy-dev libpcre2-dev libhunspell-dev hunspell-en-us libgl-dev desktop-file-utils"
 clang="clang libclang-rt-14-dev" # with the sanitizers' and libFuzzer's runtimes, a package apart
-windows="$common xz-utils zip icoutils librsvg2-bin nsis"
+windows="$common xz-utils zip icoutils librsvg2-bin nsis hunspell-en-us"
 wine="wine xvfb xdotool"
 case "${1:-qt6}" in
 qt6) packages="$common $linux qt6-base-dev" ;;

@@ -264,9 +264,15 @@ void TestMainWindow::menus_data()
         "mnusp | &Special Characters... | Ctrl+K",
         "mnueasy | &Easy Anchors... | Ctrl+A",
         "mnunull334 | -",
-        "mnucheck | Check &HTML... | F7"};
-    QTest::newRow("Options") << "mnuoptions"
-                             << QStringList{"mnufont | F&ont...", "mnuautocomplete | Auto-&complete"};
+        "mnucheck | Check &HTML... | F7",
+        "mnuspelling | &Spelling... | F8"};
+    QTest::newRow("Options") << "mnuoptions" << QStringList{
+        "mnufont | F&ont...",
+        "mnuautocomplete | Auto-&complete",
+        "mnunull335 | -",
+        "mnuspellastype | Check &Spelling as You Type",
+        "mnuspelllanguage | Spelling &Language",
+        "  mnuspellnone | No Dictionary Found"};
     QTest::newRow("View") << "mnuview" << QStringList{
         "mnuviewnote | View Help",
         "mnupreview | Preview using Netscape | F5",

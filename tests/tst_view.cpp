@@ -159,6 +159,7 @@ void TestView::choicesAreKeptForTheNextStart()
     Program first;
     first.trigger("mnulinenumbers");
     first.trigger("mnuautocomplete");
+    first.trigger("mnuspellastype");
     first.trigger("mnuzoomin");
     first.trigger("mnuzoomin");
     const QFont startFont = first.editor().displayFont();
@@ -174,6 +175,7 @@ void TestView::choicesAreKeptForTheNextStart()
     QCOMPARE(numbersWidth(main.editor().textArea()), 0);
     QVERIFY(!checked(main, "mnuautocomplete"));
     QVERIFY(!main.editor().autoCompletion());
+    QVERIFY(!checked(main, "mnuspellastype"));
     QCOMPARE(main.editor().zoom(), 2);
     QCOMPARE(main.editor().displayFont(), startFont);
 }
@@ -205,6 +207,7 @@ void TestView::damagedSettingsGiveFirstStart()
     QVERIFY(checked(main, "mnulinenumbers"));
     QVERIFY(numbersWidth(main.editor().textArea()) > 0);
     QVERIFY(checked(main, "mnuautocomplete"));
+    QVERIFY(checked(main, "mnuspellastype"));
     QCOMPARE(main.editor().zoom(), 0);
 
     // A choice then goes to the editor, whether it can be kept or not.

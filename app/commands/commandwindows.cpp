@@ -2,6 +2,7 @@
 #include "find.h"
 #include "preview1.h"
 #include "replace.h"
+#include "spelling1.h"
 
 #include "insert/windows.h"
 
@@ -12,5 +13,6 @@ std::vector<WindowEntry> commandWindows()
         {QStringLiteral("Replace"), createFor<Replace>},
         {QStringLiteral("check1"), createFor<check1>},
         {QStringLiteral("preview1"), createFor<preview1>},
+        {QStringLiteral("spelling1"), createFor<spelling1>},
     };
 }

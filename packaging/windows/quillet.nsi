@@ -174,6 +174,8 @@ Section "${PRODUCT}" SecProgram
     ; Before any file goes in, so that each takes the folder's rights.
     Push $INSTDIR
     Call ProtectFolder
+    ; The program with its DLLs and plugins, and dictionaries\ with English (US) for
+    ; spelling; the uninstaller removes each of them again (windows\uninstall.nsh).
     File /r "${BUILD}\Quillet\*.*"
     WriteUninstaller "$INSTDIR\uninstall.exe"
 

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 
+QStringList FakeWorld::dictionaries;
 QString FakeWorld::ownFolder = QDir::temp().filePath(
     QStringLiteral("quillet-test-%1").arg(QCoreApplication::applicationPid()));
 
@@ -46,4 +47,9 @@ void FakeWorld::endProgram()
 QByteArray FakeWorld::lineEnd()
 {
     return systemLineEnd;
+}
+
+QStringList FakeWorld::dictionaryFolders()
+{
+    return dictionaries;
 }

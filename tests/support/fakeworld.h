@@ -22,6 +22,7 @@ public:
     QString print(const QString &text) override;
     void endProgram() override;
     QByteArray lineEnd() override;
+    QStringList dictionaryFolders() override;
 
     QStringList browserFiles;
     QList<Start> started;
@@ -33,6 +34,9 @@ public:
     static QByteArray systemLineEnd;
     // The user's own data folder likewise, beside it.
     static QString dataFolder;
+    // Where the fake world of a test program made from now on finds dictionaries: none
+    // unless the test sets some.
+    static QStringList dictionaries;
     QStringList printed;
     int endings = 0;
 
