@@ -17,7 +17,8 @@ QStringList rows(Program &program)
 {
     QStringList texts;
     auto list = program.find<QListWidget>("List1", "check1");
-    QTest::qWaitFor([list] { return list->count() > 0; }, 20000);
+    if (!QTest::qWaitFor([list] { return list->count() > 0; }, 20000))
+        return texts;
     for (int i = 0; i < list->count(); ++i)
         texts << list->item(i)->text();
     return texts;
