@@ -37,8 +37,14 @@ bool isAscii(const std::string &text)
 QString escaped(const QString &needle)
 {
     QString pattern;
-    for (const uint code : needle.toUcs4())
-        pattern += QStringLiteral("\\x{%1}").arg(code, 0, 16);
+    for (const QChar c : needle) {
+        // Characters beyond ASCII mean nothing else in a pattern; kept as they are, a
+        // Windows-1252 page refuses those it cannot hold.
+        if (c.unicode() >= 0x80)
+            pattern += c;
+        else
+            pattern += QStringLiteral("\\x{%1}").arg(c.unicode(), 0, 16);
+    }
     return pattern;
 }
 
