@@ -367,8 +367,12 @@ void HtmlLexer::styleText(int start, int end)
         if (mark >= 0 && mark < from)
             mark = markFrom(std::max(from, meetFrom), coloured);
     }
-    if (end >= length)
+    if (end >= length) {
         setLevel(line, foldLevel(styler.resume()), folded);
+        // The last line's level is set too: a line end typed into it later ends a line whose
+        // level may differ from a line no colouring reached.
+        m_levelled = std::max(m_levelled, int(length) + 1);
+    }
     if (m_refoldTo >= 0)
         showStrayLines();
     if (m_changedUntil >= 0 && end >= meetFrom) {

@@ -48,6 +48,7 @@ private slots:
     void initTestCase() { initResources(); }
     void levels_data();
     void levels();
+    void lineEndTypedIntoTheLastLine();
     void editChangesTheLevelsAfter();
     void foldAllAndUnfoldAll();
     void foldingOffShowsEveryLine();
@@ -91,6 +92,25 @@ void TestFolding::editChangesTheLevelsAfter()
     program.editor().setCaret({2, 1});
     program.editor().putSelectedText(QStringLiteral("<UL>"));
     QCOMPARE(levelsOf(area), "0+ 1+ 2 1 1");
+}
+
+// A level keeps what the next line starts in: the last line's, set while it ended in a
+// tag, is set again when a line end typed into it ends the line elsewhere.
+void TestFolding::lineEndTypedIntoTheLastLine()
+{
+    Program program;
+    Sci &area = areaOf(program);
+    const auto firstLevel = [&area] {
+        area.SendScintilla(Sci::SCI_COLOURISE, area.SendScintilla(Sci::SCI_GETLENGTH), -1L);
+        return area.SendScintilla(Sci::SCI_GETFOLDLEVEL, 0UL);
+    };
+    program.editor().setBytes("b>x</const ch");
+    firstLevel();
+    program.editor().setCaret({1, 14});
+    program.editor().putSelectedText(QStringLiteral("<b>x\r "));
+    const long typed = firstLevel();
+    program.editor().setBytes(program.editor().contents());
+    QCOMPARE(typed, firstLevel());
 }
 
 void TestFolding::foldAllAndUnfoldAll()
