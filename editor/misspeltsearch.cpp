@@ -10,7 +10,6 @@
 namespace {
 // What one step reads: a few milliseconds of work.
 constexpr long pieceSize = 256 * 1024;
-constexpr long lookBack = 16 * 1024;
 } // namespace
 
 MisspeltSearch::MisspeltSearch(Editor &editor, Speller &speller)
@@ -32,7 +31,7 @@ void MisspeltSearch::start(long from)
 
 void MisspeltSearch::resume(long from)
 {
-    const long pieceStart = std::max(0L, from - lookBack);
+    const long pieceStart = std::max(0L, from - long(readingLookBack));
     const QByteArray before = m_editor.heldRange(pieceStart, from);
     m_at = pieceStart + long(readingStart(before, from - pieceStart));
     m_skipTo = from;

@@ -12,7 +12,6 @@ namespace {
 constexpr int pauseMilliseconds = 250;
 // Where a page's HTML and BODY start tags are looked for.
 constexpr long pageHead = 64 * 1024;
-constexpr long lookBack = 16 * 1024;
 } // namespace
 
 SpellMarks::SpellMarks(Editor &editor, Speller &speller)
@@ -59,7 +58,7 @@ void SpellMarks::check()
         m_typedAt = caret;
     m_edited = false;
     if (m_speller.isReady()) {
-        const long pieceStart = std::max(0L, from - lookBack);
+        const long pieceStart = std::max(0L, from - long(readingLookBack));
         const QByteArray piece = m_editor.heldRange(pieceStart, to);
         const qsizetype start = readingStart(piece, from - pieceStart);
         const QByteArray text = piece.mid(start);

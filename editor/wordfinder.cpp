@@ -362,8 +362,7 @@ WordScan findWordsInPiece(const QByteArray &piece, Encoding encoding)
 
 qsizetype readingStart(const QByteArray &text, qsizetype at)
 {
-    constexpr qsizetype lookBack = 16 * 1024;
-    const qsizetype from = std::max<qsizetype>(0, at - lookBack);
+    const qsizetype from = std::max<qsizetype>(0, at - readingLookBack);
     for (qsizetype i = at - 1; i >= from; --i) {
         if (text.at(i) == '>')
             return i + 1;

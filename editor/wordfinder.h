@@ -38,6 +38,9 @@ std::vector<PageWord> findWords(const QByteArray &text, Encoding encoding = Enco
 // piece has none).
 WordScan findWordsInPiece(const QByteArray &piece, Encoding encoding = Encoding::Utf8);
 
+// How far before a place reading may start: the text a caller fetches before it.
+constexpr qsizetype readingLookBack = 16 * 1024;
+
 // A place at or before at from which the words at at are read as the page has them: behind
 // the last tag end before it, or at the '<' of the tag it stands in; at itself when the
 // bytes before it show neither.
