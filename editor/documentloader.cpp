@@ -50,9 +50,10 @@ void DocumentLoader::makeRoom(const char *data, qsizetype size)
         return;
     constexpr qint64 shortLine = 32;
     const qint64 newlines = std::count(data, data + size, '\n');
-    if (newlines > 0 && m_expected >= 4 * qint64(size)) {
-        const qint64 lines
-            = std::min(m_expected / shortLine, newlines * (m_expected / size + 1) * 9 / 8);
+    const qint64 lines = newlines > 0 && m_expected >= 4 * qint64(size)
+        ? std::min(m_expected / shortLine, newlines * (m_expected / size + 1) * 9 / 8)
+        : 0;
+    if (lines > 0) { // none for a page under 32 bytes: its spare break would be its own
         const QByteArray breaks(lines, '\n');
         m_holder->SendScintilla(QsciScintilla::SCI_APPENDTEXT, static_cast<uintptr_t>(lines),
                                 breaks.constData());

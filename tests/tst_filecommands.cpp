@@ -4,6 +4,7 @@
 
 #include "app/commands/filecommands.h"
 #include "document/filereader.h"
+#include "editor/documentloader.h"
 
 #include <QClipboard>
 #include <QDateTime>
@@ -70,6 +71,7 @@ private slots:
     void roundTrip();
     void largeFileRoundTrip_data();
     void largeFileRoundTrip();
+    void fileShorterThanItsSizeKeepsItsLineEnd();
     void failedReadKeepsDocument_data();
     void failedReadKeepsDocument();
     void fileOverTheLimitIsNotRead();
@@ -474,6 +476,19 @@ void TestFileCommands::largeFileRoundTrip()
     program.dialogs.saveAnswers << out;
     program.trigger("mnusaveas");
     QVERIFY(readFile(out) == bytes);
+}
+
+// A file cut short between its size being read and its bytes (another program writing it),
+// whose first piece is a line end alone.
+void TestFileCommands::fileShorterThanItsSizeKeepsItsLineEnd()
+{
+    DocumentLoader loader;
+    loader.reserve(20);
+    loader.add("\n", 1);
+    loader.add("<P>\n", 4);
+    Program program;
+    program.form.editor().adopt(loader);
+    QCOMPARE(program.bytes(), QByteArray("\n<P>\n"));
 }
 
 void TestFileCommands::failedReadKeepsDocument_data()
