@@ -8,12 +8,11 @@
 # tests under Wine (the 32-bit ones where the machine can run them).
 # make check-sanitize: the Qt 5.15 suite built with AddressSanitizer and
 # UndefinedBehaviorSanitizer (in build-sanitize); the first finding fails its test.
-# make fuzz: builds the fuzz targets with clang's libFuzzer (in build-fuzz) and runs each
-# for FUZZ_SECONDS.
+# make fuzz: the fuzz targets, in the same build with clang's libFuzzer, each run for
+# FUZZ_SECONDS.
 BUILD ?= build
 BUILD5 ?= build-qt5
 BUILDSAN ?= build-sanitize
-BUILDFUZZ ?= build-fuzz
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS ?= encoding colouring tagmatch completion recovery find commandline words
 JOBS ?= 2
@@ -61,19 +60,20 @@ test5: build5
 
 # With clang, whose UndefinedBehaviorSanitizer knows more than GCC's; without debug
 # information and at -O1, so that the build costs about what a plain one does.
+configure-sanitize = cmake -S . -B $(BUILDSAN) -DQUILLET_QT=5 -DQUILLET_SANITIZE=ON \
+	-DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O1 -DNDEBUG"
+
 check-sanitize:
 	@sh scripts/install-deps.sh sanitize
-	cmake -S . -B $(BUILDSAN) -DQUILLET_QT=5 -DQUILLET_SANITIZE=ON -DCMAKE_CXX_COMPILER=clang++ \
-		-DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O1 -DNDEBUG"
+	$(configure-sanitize)
 	cmake --build $(BUILDSAN) -j$(JOBS)
 	cd $(BUILDSAN) && ctest --output-on-failure -j$(JOBS)
 
 fuzz:
-	@sh scripts/install-deps.sh fuzz
-	cmake -S . -B $(BUILDFUZZ) -DQUILLET_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ \
-		-DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O1 -DNDEBUG"
-	cmake --build $(BUILDFUZZ) -j$(JOBS)
-	sh scripts/fuzz.sh $(BUILDFUZZ) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
+	@sh scripts/install-deps.sh sanitize
+	$(configure-sanitize)
+	cmake --build $(BUILDSAN) -j$(JOBS) --target fuzz_targets
+	sh scripts/fuzz.sh $(BUILDSAN) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
 
 win32:
 	bash scripts/build-windows.sh 32
@@ -88,4 +88,4 @@ test-win64:
 	bash scripts/build-windows.sh 64 test
 
 clean:
-	rm -rf $(BUILD) $(BUILD5) $(BUILDSAN) $(BUILDFUZZ) build-win32 build-win64
+	rm -rf $(BUILD) $(BUILD5) $(BUILDSAN) build-win32 build-win64

@@ -2,12 +2,12 @@
 # Installs the Debian packages that building and testing Quillet need, when missing, and
 # makes Debian's source packages reachable for apt-get source, which brings the editor
 # component's source (QScintilla) into the build, and PCRE2's into the Windows build.
-#   install-deps.sh [qt6|qt5|sanitize|fuzz|win32|win64|wine32|wine64|sources]
+#   install-deps.sh [qt6|qt5|sanitize|win32|win64|wine32|wine64|sources]
 #   qt6 (the default): the Linux build on Qt 6; qt5: the Linux build on Qt 5.15; sanitize:
-#   that build with clang and its sanitizers; fuzz: the fuzz targets, on Qt 6 with clang and
-#   its libFuzzer; win32, win64: the 32-bit or 64-bit Windows cross build and its setup
-#   program; wine32, wine64: Wine of that width, with Xvfb and xdotool, for the Windows
-#   tests; sources: only the source packages.
+#   that build with clang, its sanitizers and libFuzzer (the fuzz targets); win32, win64:
+#   the 32-bit or 64-bit Windows cross build and its setup program; wine32, wine64: Wine of
+#   that width, with Xvfb and xdotool, for the Windows tests; sources: only the source
+#   packages.
 set -e
 common="cmake make patch pkg-config fonts-dejavu-core"
 linux="g++ libtidy-dev libpcre2-dev libhunspell-dev hunspell-en-us libgl-dev desktop-file-utils"
@@ -18,13 +18,12 @@ case "${1:-qt6}" in
 qt6) packages="$common $linux qt6-base-dev" ;;
 qt5) packages="$common $linux qtbase5-dev" ;;
 sanitize) packages="$common $linux qtbase5-dev $clang" ;;
-fuzz) packages="$common $linux qt6-base-dev $clang" ;;
 win32) packages="$windows g++-mingw-w64-i686" ;;
 win64) packages="$windows g++-mingw-w64-x86-64" ;;
 wine32) packages="$wine wine32:i386" ;;
 wine64) packages="$wine wine64" ;;
 sources) packages="" ;;
-*) echo "usage: $0 [qt6|qt5|sanitize|fuzz|win32|win64|wine32|wine64|sources]" >&2; exit 2 ;;
+*) echo "usage: $0 [qt6|qt5|sanitize|win32|win64|wine32|wine64|sources]" >&2; exit 2 ;;
 esac
 missing=""
 for p in $packages; do
