@@ -10,10 +10,16 @@
 #include <utility>
 
 namespace {
-// What ends a run of text as the editor measures it.
+// What ends a run of text as the editor measures it: a table, as most bytes are asked.
 bool endsText(char c)
 {
-    return c == '<' || c == '&' || c == '\n' || c == '\r';
+    static constexpr auto ends = [] {
+        std::array<bool, 256> ends{};
+        for (const unsigned char end : {'<', '&', '\n', '\r'})
+            ends[end] = true;
+        return ends;
+    }();
+    return ends[static_cast<unsigned char>(c)];
 }
 
 bool isEntityPart(char c)
@@ -26,13 +32,33 @@ char upper(char c)
     return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c;
 }
 
+// Lambdas, so that the loops they are handed to are compiled with them inside.
+constexpr auto isTagNamePart = [](char c) { return isLetter(c) || isDigit(c); };
+constexpr auto isAttributeNamePart = [](char c) {
+    return c != '=' && !isBlank(c) && c != '/' && c != '>';
+};
+
+bool isLineEnd(char c)
+{
+    return c == '\n' || c == '\r';
+}
+
+// Where the run of bytes from `from` that `part` takes ends, at most at `size`.
+template<typename Part>
+int partEnd(const char *bytes, int from, int size, Part part)
+{
+    while (from < size && part(bytes[from]))
+        ++from;
+    return from;
+}
+
 // Whether the element of the name (upper case) folds: asked of every tag of a page, so the
-// names the vocabulary says fold are first told apart by length and first letter.
+// names the vocabulary says fold are kept by length, and told apart by first letter.
 bool folds(const char *name, int length)
 {
     struct Names
     {
-        std::vector<QByteArray> names;
+        std::array<std::vector<QByteArray>, 16> byLength;
         std::array<unsigned, 16> firstLetters{}; // by length, a bit for each letter
     };
     static const Names folding = [] {
@@ -41,7 +67,7 @@ bool folds(const char *name, int length)
             if (!element.folds)
                 continue;
             const QByteArray name = element.name.toLatin1();
-            folding.names.push_back(name);
+            folding.byLength[name.size()].push_back(name);
             folding.firstLetters[name.size()] |= 1u << (name.at(0) - 'A');
         }
         return folding;
@@ -49,8 +75,9 @@ bool folds(const char *name, int length)
     if (length <= 0 || length >= int(folding.firstLetters.size()) || !isLetter(name[0])
         || !(folding.firstLetters[length] & (1u << (name[0] - 'A'))))
         return false;
-    return std::any_of(folding.names.begin(), folding.names.end(), [&](const QByteArray &known) {
-        return known.size() == length && std::memcmp(known.constData(), name, length) == 0;
+    const std::vector<QByteArray> &names = folding.byLength[length];
+    return std::any_of(names.begin(), names.end(), [&](const QByteArray &known) {
+        return std::equal(name, name + length, known.constData());
     });
 }
 
@@ -162,7 +189,7 @@ void HtmlStyler::lineEnded(int at, State &state, std::vector<Mark> &marks)
     m_safe = at + 1;
 }
 
-HtmlStyler::State HtmlStyler::afterTag()
+HtmlStyler::State HtmlStyler::afterTag(int at, std::vector<Mark> &marks)
 {
     m_quote = 0;
     switch (m_tag) {
@@ -175,21 +202,28 @@ HtmlStyler::State HtmlStyler::afterTag()
     case Kind::Plain:
         break;
     }
+    m_tagEnd = at;
+    if (at + 1 - m_safe >= markSpacing) {
+        marks.push_back({at, false, {Html, m_depth, m_lowest}});
+        m_safe = at + 1;
+    }
     return State::Text;
 }
 
-void HtmlStyler::nameTag(char c)
+template<typename Part>
+int HtmlStyler::readName(const char *bytes, int from, int size, Part part)
 {
-    if (c == '/' && m_nameLength == 0 && !m_closing) {
-        m_closing = true;
-        return;
+    int length = m_nameLength;
+    for (; from < size && part(bytes[from]); ++from, ++length) {
+        if (length < longestName)
+            m_name[length] = upper(bytes[from]);
     }
-    if (isLetter(c) || isDigit(c)) {
-        if (m_nameLength < longestName)
-            m_name[m_nameLength] = upper(c);
-        m_nameLength = std::min(m_nameLength + 1, longestName + 1);
-        return;
-    }
+    m_nameLength = std::min(length, longestName + 1);
+    return from;
+}
+
+void HtmlStyler::endTagName()
+{
     const int length = std::exchange(m_nameLength, -1);
     if (folds(m_name, length))
         m_closing ? close() : open();
@@ -199,16 +233,8 @@ void HtmlStyler::nameTag(char c)
         m_tag = Kind::Style;
 }
 
-void HtmlStyler::nameAttribute(char c)
+void HtmlStyler::endAttributeName()
 {
-    if (m_nameLength < 0)
-        return;
-    if (c != '=' && !isBlank(c) && c != '/' && c != '>') {
-        if (m_nameLength < longestName)
-            m_name[m_nameLength] = upper(c);
-        m_nameLength = std::min(m_nameLength + 1, longestName + 1);
-        return;
-    }
     // Only an ordinary element's STYLE and on... attributes hold CSS and JavaScript.
     const int length = std::exchange(m_nameLength, -1);
     if (m_tag != Kind::Plain)
@@ -239,7 +265,7 @@ void HtmlStyler::style(const char *bytes, int size, int ahead, char *styles,
     const int known = size + ahead;
     int runEnd = 0; // the end of the run of text the byte is in
     bool wordByWord = false;
-    int tagEnd = -1; // the last tag's ">" after which text starts
+    m_tagEnd = -1;
     int i = 0;
     while (i < size) {
         const char c = bytes[i];
@@ -284,15 +310,18 @@ void HtmlStyler::style(const char *bytes, int size, int ahead, char *styles,
                     i = stop;
                     continue;
                 }
-                runEnd = std::max(runEnd, i + 1);
             }
-            if (wordByWord) {
-                if (!isBlank(c) && m_afterSpace)
-                    m_alternate = !m_alternate;
-                m_afterSpace = isBlank(c);
-                if (m_alternate)
-                    style = AlternateText;
+            if (i < runEnd) { // word by word
+                for (const int stop = std::min(runEnd, size); i < stop; ++i) {
+                    const bool blank = isBlank(bytes[i]);
+                    if (!blank && m_afterSpace)
+                        m_alternate = !m_alternate;
+                    m_afterSpace = blank;
+                    styles[i] = m_alternate ? AlternateText : Text;
+                }
+                continue;
             }
+            // The byte that ends the run.
             if (c == '<' && i + 1 < known) {
                 const char next = bytes[i + 1];
                 if (next == '!' && i + 3 < known && bytes[i + 2] == '-' && bytes[i + 3] == '-') {
@@ -325,13 +354,24 @@ void HtmlStyler::style(const char *bytes, int size, int ahead, char *styles,
                 state = State::Text;
             break;
         case State::TagName:
-            if (m_nameLength >= 0)
-                nameTag(c);
+            if (m_nameLength >= 0) {
+                if (c == '/' && m_nameLength == 0 && !m_closing) {
+                    m_closing = true;
+                } else {
+                    // The name at once; the byte that ends it is then a tag's byte.
+                    const int end = readName(bytes, i, size, isTagNamePart);
+                    std::memset(styles + i, Tag, end - i);
+                    i = end;
+                    if (i < size)
+                        endTagName();
+                    continue;
+                }
+            }
             [[fallthrough]];
         case State::InTag:
             style = Tag;
             if (c == '>') {
-                state = afterTag();
+                state = afterTag(i, marks);
             } else if (isBlank(c)) {
                 state = State::InTag;
             } else if (state == State::InTag && c == '"') {
@@ -344,16 +384,22 @@ void HtmlStyler::style(const char *bytes, int size, int ahead, char *styles,
                 state = State::AfterEquals; // of "NAME = value"
             } else if (state == State::InTag && c != '/' && c != '?') {
                 state = State::Attribute;
-                style = Attribute;
                 m_nameLength = 0;
-                nameAttribute(c);
+                continue;
             }
             break;
         case State::Attribute:
+            if (m_nameLength >= 0) {
+                const int end = readName(bytes, i, size, isAttributeNamePart);
+                std::memset(styles + i, Attribute, end - i);
+                i = end;
+                if (i < size)
+                    endAttributeName();
+                continue;
+            }
             style = Tag;
-            nameAttribute(c);
             if (c == '>') {
-                state = afterTag();
+                state = afterTag(i, marks);
             } else if (isBlank(c) || c == '/') {
                 state = State::InTag;
             } else {
@@ -365,7 +411,7 @@ void HtmlStyler::style(const char *bytes, int size, int ahead, char *styles,
         case State::AfterEquals:
             style = Tag;
             if (c == '>') {
-                state = afterTag();
+                state = afterTag(i, marks);
             } else if (c == '"' || c == '\'') {
                 style = c == '"' ? DoubleQuoted : SingleQuoted;
                 state = c == '"' ? State::DoubleQuoted : State::SingleQuoted;
@@ -388,8 +434,13 @@ void HtmlStyler::style(const char *bytes, int size, int ahead, char *styles,
             break;
         case State::Value:
             style = Value;
+            if (const int end = partEnd(bytes, i, size, isAttributeNamePart); end > i) {
+                std::memset(styles + i, Value, end - i);
+                i = end;
+                continue;
+            }
             if (c == '>') {
-                state = afterTag();
+                state = afterTag(i, marks);
                 style = Tag;
             } else if (isBlank(c)) {
                 state = State::InTag;
@@ -397,17 +448,35 @@ void HtmlStyler::style(const char *bytes, int size, int ahead, char *styles,
             }
             break;
         case State::DoubleQuoted:
-        case State::SingleQuoted:
-            style = state == State::DoubleQuoted ? DoubleQuoted
-                                                 : SingleQuoted;
-            if (c == (state == State::DoubleQuoted ? '"' : '\''))
+        case State::SingleQuoted: {
+            const char quote = state == State::DoubleQuoted ? '"' : '\'';
+            style = state == State::DoubleQuoted ? DoubleQuoted : SingleQuoted;
+            const int end = partEnd(bytes, i, size, [quote](char b) {
+                return b != quote && !isLineEnd(b);
+            });
+            if (end > i) {
+                std::memset(styles + i, style, end - i);
+                i = end;
+                continue;
+            }
+            if (c == quote)
                 state = State::InTag;
             break;
+        }
         case State::Comment:
             style = Comment;
             if (m_opener > 0) {
                 --m_opener; // the opener's dashes close nothing
                 break;
+            }
+            if (const int end = partEnd(bytes, i, size, [](char b) {
+                    return b != '-' && b != '>' && !isLineEnd(b);
+                });
+                end > i) {
+                std::memset(styles + i, Comment, end - i);
+                m_dashes = 0;
+                i = end;
+                continue;
             }
             if (c == '>' && m_dashes >= 2) {
                 state = State::Text;
@@ -417,19 +486,12 @@ void HtmlStyler::style(const char *bytes, int size, int ahead, char *styles,
             break;
         }
         styles[i++] = style;
-        if (c == '>' && state == State::Text && style == Tag) {
-            tagEnd = i - 1;
-            if (i - m_safe >= markSpacing) {
-                marks.push_back({tagEnd, false, {Html, m_depth, m_lowest}});
-                m_safe = i;
-            }
-        } else if (endsLine(bytes, i - 1, known)) {
+        if (isLineEnd(c) && endsLine(bytes, i - 1, known))
             lineEnded(i - 1, state, marks);
-        }
     }
     m_state = state;
     if (state == State::Text && runEnd > size)
         m_run = wordByWord ? Run::Long : Run::Short;
-    m_afterTagEnd = tagEnd == size - 1;
+    m_afterTagEnd = m_tagEnd == size - 1;
     m_safe -= size;
 }

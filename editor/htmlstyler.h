@@ -72,9 +72,13 @@ private:
     int pack(State state) const;
     State unpack(int packed);
     void lineEnded(int at, State &state, std::vector<Mark> &marks);
-    State afterTag();
-    void nameTag(char c);
-    void nameAttribute(char c);
+    // The state after a start or end tag's ">" at `at`, marked as a place to start again.
+    State afterTag(int at, std::vector<Mark> &marks);
+    // Reads on in the tag's or attribute's name from `from`: the bytes `part` takes.
+    template<typename Part>
+    int readName(const char *bytes, int from, int size, Part part);
+    void endTagName();
+    void endAttributeName();
     void open();
     void close();
 
@@ -97,5 +101,6 @@ private:
     bool m_afterSpace = false;
     bool m_alternate = false;
     int m_safe = 0; // where colouring could start last, from the piece's start
+    int m_tagEnd = -1; // the last tag's ">" after which text starts, in the piece
     bool m_afterTagEnd = false;
 };
