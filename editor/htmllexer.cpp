@@ -211,6 +211,16 @@ void HtmlLexer::setLevel(int line, int level, bool folded)
     area->SendScintilla(Sci::SCI_SETFOLDLEVEL, line, level);
 }
 
+void HtmlLexer::setLevels(int first)
+{
+    if (m_levels.empty())
+        return;
+    m_levels.push_back(-1);
+    editor()->SendScintilla(Sci::SCI_SETFOLDLEVELS, static_cast<unsigned long>(first),
+                            static_cast<void *>(m_levels.data()));
+    m_levels.clear();
+}
+
 void HtmlLexer::showStrayLines()
 {
     // The hidden lines among those whose levels changed that no closed fold holds now,
@@ -337,6 +347,9 @@ void HtmlLexer::styleText(int start, int end)
             stop = size;
         }
         area->SendScintilla(Sci::SCI_SETSTYLINGEX, static_cast<uintptr_t>(stop), styles);
+        // While nothing is folded away the piece's levels are set at once: the margin is
+        // drawn again once for them, not once for each line.
+        int first = line;
         for (const HtmlStyler::Mark &lineEnd : m_marks) {
             if (lineEnd.at >= stop)
                 break;
@@ -344,11 +357,18 @@ void HtmlLexer::styleText(int start, int end)
                 continue;
             // Lines no colouring reached have the level of a line outside all folds.
             const int level = foldLevel(lineEnd.resume);
-            if (from + lineEnd.at < std::max(coloured, m_levelled)
-                || level != Sci::SC_FOLDLEVELBASE)
+            if (from + lineEnd.at >= std::max(coloured, m_levelled)
+                && level == Sci::SC_FOLDLEVELBASE) {
+                setLevels(first);
+                first = line + 1;
+            } else if (folded) {
                 setLevel(line, level, folded);
+            } else {
+                m_levels.push_back(level);
+            }
             ++line;
         }
+        setLevels(first);
         m_levelled = std::max(m_levelled, from + stop);
         keepMarks(from, stop);
         if (m_refoldTo >= 0)

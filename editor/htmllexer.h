@@ -57,6 +57,8 @@ private:
     // A line's level; while lines are folded away, the lines whose levels changed are
     // noted, and those no closed fold holds any longer are shown again.
     void setLevel(int line, int level, bool folded);
+    // The levels gathered in m_levels, of the lines from first on, at once.
+    void setLevels(int first);
     void showStrayLines();
     // The marks of the piece at from up to stop, instead of those kept there.
     void keepMarks(int from, int stop);
@@ -77,4 +79,5 @@ private:
     int m_refoldFrom = INT_MAX;
     int m_refoldTo = -1;
     std::vector<HtmlStyler::Mark> m_marks;
+    std::vector<int> m_levels;
 };
