@@ -208,7 +208,7 @@ PageDrawing drawPage(const QByteArray &text, const QString &pageFile, int width,
     drawing.document = std::make_unique<PageDocument>(PageFolder(pageFile), reader);
     PageDocument &document = *drawing.document;
     document.setUndoRedoEnabled(false);
-    document.setHtml(QString::fromUtf8(text));
+    document.setHtml(QString::fromUtf8(text.constData(), text.size())); // NUL bytes too
     document.takeImages();
     document.setTextWidth(width);
     document.size(); // laid out whole here, away from the window's thread

@@ -83,6 +83,7 @@ private slots:
     void imagesFromThePagesFolderOnly_data();
     void imagesFromThePagesFolderOnly();
     void windows1252Characters();
+    void textAfterANulByte();
     void framesetSaysToUseTheBrowser();
     void largePageDrawnWhenAsked();
     void choiceAndSplitKeptForTheNextStart();
@@ -204,6 +205,14 @@ void TestLivePreview::windows1252Characters()
     LivePreview *preview = previewOn(program);
     open(program, m_dir.filePath("site/1252.htm"), "<P>\x93""Caf\xe9\x94 \x80 5</P>");
     QTRY_COMPARE(drawnText(preview), QString::fromUtf8("\u201cCaf\u00e9\u201d \u20ac 5"));
+}
+
+void TestLivePreview::textAfterANulByte()
+{
+    Program program;
+    LivePreview *preview = previewOn(program);
+    open(program, m_dir.filePath("site/nul.htm"), QByteArray("<P>before\0after</P>", 20));
+    QTRY_VERIFY(drawnText(preview).contains("after"));
 }
 
 void TestLivePreview::framesetSaysToUseTheBrowser()
