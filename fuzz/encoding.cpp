@@ -68,7 +68,8 @@ const QHash<uint, char> &windows1252Bytes()
             QByteArray text;
             const char single = char(byte);
             appendFromWindows1252(text, &single, 1);
-            table.insert(QString::fromUtf8(text).toUcs4().at(0), single);
+            table.insert(QString::fromUtf8(text.constData(), text.size()).toUcs4().at(0),
+                         single);
         }
         return table;
     }();
@@ -177,7 +178,8 @@ QByteArray savedAs(const QByteArray &typed, const QByteArray &page, qsizetype of
                    bool script)
 {
     QByteArray saved;
-    for (const uint code : QString::fromUtf8(typed).toUcs4()) {
+    // With its size: a QByteArray alone ends at its first NUL on Qt 5.
+    for (const uint code : QString::fromUtf8(typed.constData(), typed.size()).toUcs4()) {
         const auto byte = windows1252Bytes().constFind(code);
         if (byte != windows1252Bytes().constEnd())
             saved += *byte;
