@@ -211,7 +211,8 @@ void TestLivePreview::textAfterANulByte()
 {
     Program program;
     LivePreview *preview = previewOn(program);
-    open(program, m_dir.filePath("site/nul.htm"), QByteArray("<P>before\0after</P>", 20));
+    // Not "nul.htm": Windows keeps that name for a device.
+    open(program, m_dir.filePath("site/zero.htm"), QByteArray("<P>before\0after</P>", 20));
     QTRY_VERIFY(drawnText(preview).contains("after"));
 }
 
