@@ -4,7 +4,9 @@
 
 #include <Qsci/qsciscintilla.h>
 
+#include <QAbstractScrollArea>
 #include <QFontInfo>
+#include <QPaintEvent>
 
 // Word wrap: a line takes as many rows as it is drawn in, however the editor came to wrap
 // it, and a jump ahead of the background layout shows its place.
@@ -37,6 +39,30 @@ QList<QPoint> caretPlaces(QWidget *area)
                          int(send(area, QsciScintilla::SCI_POINTYFROMPOSITION, 0, position)));
     return places;
 }
+
+// Counts the times most of the widget is painted.
+class WholePaints : public QObject
+{
+public:
+    explicit WholePaints(QWidget *widget)
+        : m_widget(widget)
+    {
+        widget->installEventFilter(this);
+    }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint
+            && static_cast<QPaintEvent *>(event)->rect().height() > m_widget->height() / 2)
+            ++count;
+        return false;
+    }
+
+private:
+    QWidget *m_widget;
+};
 
 bool onScreen(QWidget *area, long line)
 {
@@ -129,15 +155,19 @@ void TestWrap::jumpAheadOfTheLayout()
     QVERIFY(rowsTaken(area, last - 1) > 1);
 
     // Once the lines before it are wrapped, the end is still where the view is. The rows are
-    // counted as they come: the vertical scroll bar, shown meanwhile, narrows the rows.
+    // counted as they come: the vertical scroll bar, shown meanwhile, narrows the rows. The
+    // view is not drawn again for each piece of that work, only when what it shows changes.
+    const WholePaints paints(static_cast<QAbstractScrollArea *>(area)->viewport());
     QTRY_COMPARE_WITH_TIMEOUT(send(area, QsciScintilla::SCI_VISIBLEFROMDOCLINE, last),
                               last + drawnRows(area, middle) - 1 + drawnRows(area, last - 1) - 1,
                               20000);
     QVERIFY(onScreen(area, last));
+    QVERIFY2(paints.count <= 2, QByteArray::number(paints.count));
     // Coloured in idle time, and wrapped again where the colours changed.
     const long tag = send(area, QsciScintilla::SCI_POSITIONFROMLINE, last) + 4;
     QTRY_COMPARE(send(area, QsciScintilla::SCI_GETSTYLEAT, tag), long(HtmlStyler::Tag));
     QCOMPARE(rowsTaken(area, last - 1), drawnRows(area, last - 1));
+    QVERIFY(showsWhatItDraws(static_cast<QAbstractScrollArea *>(area)->viewport()));
 }
 
 // A minified page, one line far longer than a screenful: each row within the window, each

@@ -4,8 +4,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QImage>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -38,6 +40,19 @@ QString settingsFile()
 {
     initResources();
     return Settings().location();
+}
+
+bool showsWhatItDraws(QWidget *widget)
+{
+    QApplication::processEvents();
+    const QPoint at = widget->mapTo(widget->window(), QPoint(0, 0));
+    const QImage shown = widget->screen()
+                             ->grabWindow(widget->window()->winId(), at.x(), at.y(),
+                                          widget->width(), widget->height())
+                             .toImage()
+                             .convertToFormat(QImage::Format_RGB32);
+    return !shown.isNull()
+           && shown == widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 void Program::show()

@@ -74,6 +74,10 @@ public:
     Form2 form{dialogs, world};
 };
 
+// Whether the widget shows what it would draw afresh now: no part of it was left as it was
+// drawn before a change that should have drawn it again.
+bool showsWhatItDraws(QWidget *widget);
+
 // The settings file as the program keeps it for the test, which a test may damage; gone, it
 // is the first start.
 QString settingsFile();
