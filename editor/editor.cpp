@@ -744,12 +744,40 @@ void Editor::select(long from, long to)
 
 void Editor::markMisspelt(long from, long to, const std::vector<TextRange> &words)
 {
+    // Only the marks that change are cleared or set: each change draws its text again, and
+    // a check after every pause in typing mostly finds the screen's marks as they were.
     to = std::min(to, heldLength());
-    m_area->SendScintilla(QsciScintilla::SCI_SETINDICATORCURRENT, spellingIndicator);
-    m_area->SendScintilla(QsciScintilla::SCI_INDICATORCLEARRANGE, from, to - from);
-    for (const TextRange &word : words)
-        m_area->SendScintilla(QsciScintilla::SCI_INDICATORFILLRANGE, word.start,
-                              word.end - word.start);
+    const auto send = [this](unsigned int message, unsigned long wParam, long lParam) {
+        return long(m_area->SendScintilla(message, wParam, lParam));
+    };
+    send(QsciScintilla::SCI_SETINDICATORCURRENT, spellingIndicator, 0);
+    const auto isWord = [&words](long start, long end) {
+        return std::any_of(words.begin(), words.end(), [start, end](const TextRange &word) {
+            return word.start == start && word.end == end;
+        });
+    };
+    std::vector<TextRange> kept;
+    for (long at = from; at < to;) {
+        const long end
+            = std::min(send(QsciScintilla::SCI_INDICATOREND, spellingIndicator, at), to);
+        if (end <= at)
+            break;
+        if (send(QsciScintilla::SCI_INDICATORVALUEAT, spellingIndicator, at) != 0) {
+            const long start = send(QsciScintilla::SCI_INDICATORSTART, spellingIndicator, at);
+            if (isWord(start, end))
+                kept.push_back({start, end});
+            else
+                send(QsciScintilla::SCI_INDICATORCLEARRANGE, at, end - at);
+        }
+        at = end;
+    }
+    for (const TextRange &word : words) {
+        const bool marked = std::any_of(kept.begin(), kept.end(), [&word](const TextRange &k) {
+            return k.start == word.start && k.end == word.end;
+        });
+        if (!marked)
+            send(QsciScintilla::SCI_INDICATORFILLRANGE, word.start, word.end - word.start);
+    }
 }
 
 TextRange Editor::misspeltAt(long position) const

@@ -1,3 +1,4 @@
+#include "support/paints.h"
 #include "support/program.h"
 
 #include "app/spellingcommands.h"
@@ -7,7 +8,9 @@
 
 #include <Qsci/qsciscintilla.h>
 
+#include <QAbstractScrollArea>
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -164,6 +167,12 @@ void TestSpelling::marks()
         program.trigger("mnuspelllang_" + chosen);
     program.editor().setBytes(page);
     QTEST(marked(program), "words");
+    // Checked again as it stands, the screen is not drawn again.
+    QApplication::processEvents();
+    const Paints paints(static_cast<QAbstractScrollArea *>(program.textArea())->viewport());
+    QTEST(marked(program), "words");
+    QApplication::processEvents();
+    QCOMPARE(paints.any, 0);
 }
 
 void TestSpelling::theWordTypedIsMarkedOnceLeft()

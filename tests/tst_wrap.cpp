@@ -1,3 +1,4 @@
+#include "support/paints.h"
 #include "support/program.h"
 
 #include "editor/htmlstyler.h"
@@ -6,7 +7,6 @@
 
 #include <QAbstractScrollArea>
 #include <QFontInfo>
-#include <QPaintEvent>
 
 // Word wrap: a line takes as many rows as it is drawn in, however the editor came to wrap
 // it, and a jump ahead of the background layout shows its place.
@@ -39,30 +39,6 @@ QList<QPoint> caretPlaces(QWidget *area)
                          int(send(area, QsciScintilla::SCI_POINTYFROMPOSITION, 0, position)));
     return places;
 }
-
-// Counts the times most of the widget is painted.
-class WholePaints : public QObject
-{
-public:
-    explicit WholePaints(QWidget *widget)
-        : m_widget(widget)
-    {
-        widget->installEventFilter(this);
-    }
-    int count = 0;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint
-            && static_cast<QPaintEvent *>(event)->rect().height() > m_widget->height() / 2)
-            ++count;
-        return false;
-    }
-
-private:
-    QWidget *m_widget;
-};
 
 bool onScreen(QWidget *area, long line)
 {
@@ -157,12 +133,12 @@ void TestWrap::jumpAheadOfTheLayout()
     // Once the lines before it are wrapped, the end is still where the view is. The rows are
     // counted as they come: the vertical scroll bar, shown meanwhile, narrows the rows. The
     // view is not drawn again for each piece of that work, only when what it shows changes.
-    const WholePaints paints(static_cast<QAbstractScrollArea *>(area)->viewport());
+    const Paints paints(static_cast<QAbstractScrollArea *>(area)->viewport());
     QTRY_COMPARE_WITH_TIMEOUT(send(area, QsciScintilla::SCI_VISIBLEFROMDOCLINE, last),
                               last + drawnRows(area, middle) - 1 + drawnRows(area, last - 1) - 1,
                               20000);
     QVERIFY(onScreen(area, last));
-    QVERIFY2(paints.count <= 2, QByteArray::number(paints.count));
+    QVERIFY2(paints.whole <= 2, QByteArray::number(paints.whole));
     // Coloured in idle time, and wrapped again where the colours changed.
     const long tag = send(area, QsciScintilla::SCI_POSITIONFROMLINE, last) + 4;
     QTRY_COMPARE(send(area, QsciScintilla::SCI_GETSTYLEAT, tag), long(HtmlStyler::Tag));
