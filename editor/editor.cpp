@@ -751,9 +751,9 @@ void Editor::markMisspelt(long from, long to, const std::vector<TextRange> &word
         return long(m_area->SendScintilla(message, wParam, lParam));
     };
     send(QsciScintilla::SCI_SETINDICATORCURRENT, spellingIndicator, 0);
-    const auto isWord = [&words](long start, long end) {
-        return std::any_of(words.begin(), words.end(), [start, end](const TextRange &word) {
-            return word.start == start && word.end == end;
+    const auto holds = [](const std::vector<TextRange> &ranges, long start, long end) {
+        return std::any_of(ranges.begin(), ranges.end(), [start, end](const TextRange &range) {
+            return range.start == start && range.end == end;
         });
     };
     std::vector<TextRange> kept;
@@ -764,7 +764,7 @@ void Editor::markMisspelt(long from, long to, const std::vector<TextRange> &word
             break;
         if (send(QsciScintilla::SCI_INDICATORVALUEAT, spellingIndicator, at) != 0) {
             const long start = send(QsciScintilla::SCI_INDICATORSTART, spellingIndicator, at);
-            if (isWord(start, end))
+            if (holds(words, start, end))
                 kept.push_back({start, end});
             else
                 send(QsciScintilla::SCI_INDICATORCLEARRANGE, at, end - at);
@@ -772,10 +772,7 @@ void Editor::markMisspelt(long from, long to, const std::vector<TextRange> &word
         at = end;
     }
     for (const TextRange &word : words) {
-        const bool marked = std::any_of(kept.begin(), kept.end(), [&word](const TextRange &k) {
-            return k.start == word.start && k.end == word.end;
-        });
-        if (!marked)
+        if (!holds(kept, word.start, word.end))
             send(QsciScintilla::SCI_INDICATORFILLRANGE, word.start, word.end - word.start);
     }
 }
