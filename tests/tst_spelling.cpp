@@ -163,9 +163,6 @@ void TestSpelling::marks()
     QFETCH(QString, chosen);
     Program program;
     program.show();
-    // A blinking caret paints too, where the window has the focus (Windows).
-    static_cast<QsciScintilla *>(program.textArea())
-        ->SendScintilla(QsciScintilla::SCI_SETCARETPERIOD, 0);
     if (!chosen.isEmpty())
         program.trigger("mnuspelllang_" + chosen);
     program.editor().setBytes(page);

@@ -2,6 +2,8 @@
 
 #include "app/settings.h"
 
+#include <Qsci/qsciscintilla.h>
+
 #include <QAction>
 #include <QApplication>
 #include <QImage>
@@ -62,6 +64,8 @@ void Program::show()
     if (!QTest::qWaitForWindowActive(&form))
         qWarning("the main window did not become active");
     editor().setFocus();
+    // A still caret: its blinks would paint, and change the screen from one moment to the next.
+    static_cast<QsciScintilla *>(textArea())->SendScintilla(QsciScintilla::SCI_SETCARETPERIOD, 0);
 }
 
 void Program::trigger(const QString &actionName)
