@@ -33,6 +33,8 @@ constexpr int foldMargin = 2;
 constexpr int foldMarginWidth = 14;
 // The wavy underline of misspelt words.
 constexpr int spellingIndicator = 11;
+// How far past the screen's last point a word on screen may go on.
+constexpr long wordTail = 256;
 
 // The text with each of its line breaks (CR LF, LF or CR) written as lineEnd; what lies
 // between them is copied a run at a time.
@@ -718,15 +720,46 @@ std::vector<TextRange> Editor::marksOf(int indicator) const
     return ranges;
 }
 
-std::pair<long, long> Editor::visibleRange() const
+std::vector<TextRange> Editor::shownRanges() const
 {
-    const long firstShown = m_area->SendScintilla(QsciScintilla::SCI_GETFIRSTVISIBLELINE);
-    const long shown = m_area->SendScintilla(QsciScintilla::SCI_LINESONSCREEN) + 1;
-    const long first = m_area->SendScintilla(QsciScintilla::SCI_DOCLINEFROMVISIBLE, firstShown);
-    const long last
-        = m_area->SendScintilla(QsciScintilla::SCI_DOCLINEFROMVISIBLE, firstShown + shown);
-    return {m_area->SendScintilla(QsciScintilla::SCI_POSITIONFROMLINE, first),
-            m_area->SendScintilla(QsciScintilla::SCI_GETLINEENDPOSITION, last)};
+    using Sci = QsciScintilla;
+    const auto send = [this](unsigned int message, unsigned long wParam = 0, long lParam = 0) {
+        return long(m_area->SendScintilla(message, wParam, lParam));
+    };
+    const long firstShown = send(Sci::SCI_GETFIRSTVISIBLELINE);
+    const long lastShown = firstShown + send(Sci::SCI_LINESONSCREEN);
+    std::vector<TextRange> ranges;
+    long runLast = -2; // the last line of the run of lines shown one after the other
+    for (long display = firstShown; display <= lastShown; ++display) {
+        const long line = send(Sci::SCI_DOCLINEFROMVISIBLE, display);
+        if (line > runLast + 1)
+            ranges.push_back({send(Sci::SCI_POSITIONFROMLINE, line), 0});
+        runLast = line;
+        ranges.back().end = send(Sci::SCI_GETLINEENDPOSITION, line);
+    }
+    // A long wrapped line shows a part of itself: from the screen's first point to its last,
+    // and no more than a screenful of its narrowest character while it is not laid out yet.
+    // A range cut short goes on to a blank or a tag's bracket, so that no word is cut there.
+    const QWidget *view = m_area->viewport();
+    const long top = send(Sci::SCI_POSITIONFROMPOINT, 0, 0);
+    const long bottom = send(Sci::SCI_POSITIONFROMPOINT, view->width(), view->height());
+    const long narrowest = std::max(1L, send(Sci::SCI_TEXTWIDTH, Sci::STYLE_DEFAULT,
+                                             reinterpret_cast<long>("i")));
+    long screenful = (lastShown - firstShown + 2) * (view->width() / narrowest + 1) * 4;
+    for (TextRange &range : ranges) {
+        const long lineEnd = range.end;
+        range.start = std::clamp(top, range.start, range.end);
+        range.end = std::min({range.end, std::max(bottom, range.start), range.start + screenful});
+        screenful -= range.end - range.start;
+        if (range.end < lineEnd) {
+            const QByteArray after = heldRange(range.end, std::min(lineEnd, range.end + wordTail));
+            range.end += long(std::find_if(after.begin(), after.end(), [](char c) {
+                                  return c == ' ' || c == '\t' || c == '<' || c == '>';
+                              })
+                              - after.begin());
+        }
+    }
+    return ranges;
 }
 
 long Editor::positionAt(const QPoint &globalPos) const

@@ -112,8 +112,9 @@ public:
     void markTags(const std::vector<TextRange> &ranges);
     std::vector<TextRange> tagMarks() const;
 
-    // The held text on screen, from the start of its first line to the end of its last.
-    std::pair<long, long> visibleRange() const;
+    // The held text on screen: a range for each run of lines shown one after the other (a
+    // fold hides lines between runs), cut to the screen where a wrapped line goes beyond it.
+    std::vector<TextRange> shownRanges() const;
     // The held text at a point of the screen; -1 off the text.
     long positionAt(const QPoint &globalPos) const;
     // Selects [from, to) and scrolls it into view.

@@ -51,36 +51,45 @@ void SpellMarks::check()
     if (!m_on)
         return;
     followPage();
-    const auto [from, to] = m_editor.visibleRange();
-    std::vector<TextRange> misspelt;
     const long caret = m_editor.caretOffset();
     if (m_edited)
         m_typedAt = caret;
     m_edited = false;
-    if (m_speller.isReady()) {
-        const long pieceStart = std::max(0L, from - long(readingLookBack));
-        const QByteArray piece = m_editor.heldRange(pieceStart, to);
-        const qsizetype start = readingStart(piece, from - pieceStart);
-        const QByteArray text = piece.mid(start);
-        const long offset = pieceStart + long(start);
-        bool typedWordLeft = true;
-        for (const PageWord &word : findWords(text)) {
-            const TextRange range{offset + long(word.start), offset + long(word.end)};
-            if (range.end <= from)
-                continue;
-            const bool typing = range.start <= caret && caret <= range.end;
-            if (typing && range.start <= m_typedAt && m_typedAt <= range.end) {
-                typedWordLeft = false;
-                continue;
-            }
-            if (!m_speller.isCorrect(wordText(text, word)))
-                misspelt.push_back(range);
-        }
-        // Back in a word typed before, the caret leaves its mark alone.
-        if (typedWordLeft)
-            m_typedAt = -1;
+    bool typedWordLeft = true;
+    for (const TextRange &shown : m_editor.shownRanges()) {
+        std::vector<TextRange> misspelt;
+        if (m_speller.isReady())
+            misspelt = misspeltIn(shown, caret, typedWordLeft);
+        m_editor.markMisspelt(shown.start, shown.end, misspelt);
     }
-    m_editor.markMisspelt(from, to, misspelt);
+    // Back in a word typed before, the caret leaves its mark alone.
+    if (m_speller.isReady() && typedWordLeft)
+        m_typedAt = -1;
+}
+
+// The misspelt words in the range, read from where the page's text around it starts; the
+// word being typed is left out, and typedWordLeft cleared when it is in the range.
+std::vector<TextRange> SpellMarks::misspeltIn(TextRange shown, long caret, bool &typedWordLeft)
+{
+    const long pieceStart = std::max(0L, shown.start - long(readingLookBack));
+    const QByteArray piece = m_editor.heldRange(pieceStart, shown.end);
+    const qsizetype start = readingStart(piece, shown.start - pieceStart);
+    const QByteArray text = piece.mid(start);
+    const long offset = pieceStart + long(start);
+    std::vector<TextRange> misspelt;
+    for (const PageWord &word : findWords(text)) {
+        const TextRange range{offset + long(word.start), offset + long(word.end)};
+        if (range.end <= shown.start)
+            continue;
+        const bool typing = range.start <= caret && caret <= range.end;
+        if (typing && range.start <= m_typedAt && m_typedAt <= range.end) {
+            typedWordLeft = false;
+            continue;
+        }
+        if (!m_speller.isCorrect(wordText(text, word)))
+            misspelt.push_back(range);
+    }
+    return misspelt;
 }
 
 void SpellMarks::schedule()

@@ -1,7 +1,11 @@
 #pragma once
 
+#include "textrange.h"
+
 #include <QObject>
 #include <QTimer>
+
+#include <vector>
 
 class Editor;
 class Speller;
@@ -25,6 +29,7 @@ public:
 
 private:
     void schedule();
+    std::vector<TextRange> misspeltIn(TextRange shown, long caret, bool &typedWordLeft);
 
     Editor &m_editor;
     Speller &m_speller;

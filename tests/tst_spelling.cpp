@@ -72,6 +72,7 @@ private slots:
     void marks_data();
     void marks();
     void theWordTypedIsMarkedOnceLeft();
+    void onlyTheTextOnScreenIsRead();
     void spellingWindow_data();
     void spellingWindow();
     void rightButtonSuggests();
@@ -185,6 +186,22 @@ void TestSpelling::theWordTypedIsMarkedOnceLeft()
     QVERIFY(program.editor().misspeltMarks().empty());
     program.type(" it");
     QTRY_COMPARE(marked(program), QStringList{"recieve"});
+}
+
+// Lines a fold hides and the part of a long wrapped line below the screen are not read, so
+// a check costs a screenful however large the page.
+void TestSpelling::onlyTheTextOnScreenIsRead()
+{
+    Program program;
+    program.show();
+    program.editor().setBytes("<TABLE>\n<TR><TD>recieve</TD></TR>\n</TABLE>\nteh "
+                              + QByteArray("a cat. ").repeated(30000) + "seperate");
+    program.trigger("mnufoldall");
+    QCOMPARE(marked(program), QStringList{"teh"});
+    program.trigger("mnuunfoldall");
+    QCOMPARE(marked(program), (QStringList{"recieve", "teh"}));
+    program.key(Qt::Key_End, Qt::ControlModifier);
+    QCOMPARE(marked(program).last(), QStringLiteral("seperate"));
 }
 
 void TestSpelling::spellingWindow_data()
