@@ -52,6 +52,7 @@ private slots:
     void editChangesTheLevelsAfter();
     void foldAllAndUnfoldAll();
     void foldingOffShowsEveryLine();
+    void aFoldAnEditUndoesOpens();
 };
 
 void TestFolding::levels_data()
@@ -142,6 +143,22 @@ void TestFolding::foldingOffShowsEveryLine()
     QCOMPARE(hiddenLines(area), QList<long>());
     QCOMPARE(area.SendScintilla(Sci::SCI_GETMARGINWIDTHN, 2UL), 0L);
     program.trigger(QStringLiteral("mnufoldall"));
+    QCOMPARE(hiddenLines(area), QList<long>());
+}
+
+// A folded element that an edit above it turns into text opens, though the first line whose
+// level changed is another: no line stays hidden without a box beside it to show it.
+void TestFolding::aFoldAnEditUndoesOpens()
+{
+    Program program;
+    program.editor().setBytes("x\n<UL>\n<LI>u\n</UL>\n<DIV>\na\n</DIV>\nb");
+    Sci &area = areaOf(program);
+    levelsOf(area);
+    area.SendScintilla(Sci::SCI_FOLDLINE, 4UL, long(Sci::SC_FOLDACTION_CONTRACT));
+    QCOMPARE(hiddenLines(area), QList<long>{5});
+    program.editor().setCaret({1, 1});
+    program.editor().putSelectedText(QStringLiteral("<IMG ALT=\""));
+    levelsOf(area);
     QCOMPARE(hiddenLines(area), QList<long>());
 }
 
