@@ -743,8 +743,8 @@ std::vector<TextRange> Editor::shownRanges() const
     const QWidget *view = m_area->viewport();
     const long top = send(Sci::SCI_POSITIONFROMPOINT, 0, 0);
     const long bottom = send(Sci::SCI_POSITIONFROMPOINT, view->width(), view->height());
-    const long narrowest = std::max(1L, send(Sci::SCI_TEXTWIDTH, Sci::STYLE_DEFAULT,
-                                             reinterpret_cast<long>("i")));
+    const long narrowest
+        = std::max(1L, long(m_area->SendScintilla(Sci::SCI_TEXTWIDTH, Sci::STYLE_DEFAULT, "i")));
     long screenful = (lastShown - firstShown + 2) * (view->width() / narrowest + 1) * 4;
     for (TextRange &range : ranges) {
         const long lineEnd = range.end;
