@@ -144,6 +144,7 @@ Editor::Editor(QWidget *parent)
     m_area->inputHandled = [this] {
         keepStrikeOut();
         noticeSelection();
+        noticeFolds();
     };
     m_area->rightButtonPressed = [this](const QPoint &at) { emit rightButtonPressed(at); };
     m_area->fileDropped = [this](const QString &file) { emit fileDropped(file); };
@@ -256,11 +257,22 @@ void Editor::foldAll()
         if (m_area->SendScintilla(Sci::SCI_GETFOLDLEVEL, line) & Sci::SC_FOLDLEVELHEADERFLAG)
             m_area->SendScintilla(Sci::SCI_SETFOLDEXPANDED, line, 0L);
     }
+    noticeFolds();
 }
 
 void Editor::unfoldAll()
 {
     m_area->SendScintilla(QsciScintilla::SCI_FOLDALL, long(QsciScintilla::SC_FOLDACTION_EXPAND));
+    noticeFolds();
+}
+
+void Editor::noticeFolds()
+{
+    // Every fold opened or closed changes how many lines there are to show, and so does
+    // little else that the view has not told of already.
+    const long shown = m_area->SendScintilla(QsciScintilla::SCI_VISIBLEFROMDOCLINE, lineCount());
+    if (std::exchange(m_linesToShow, shown) != shown)
+        emit viewMoved();
 }
 
 void Editor::accessibilityActiveChanged(bool active)

@@ -179,7 +179,7 @@ signals:
     // The caret stands somewhere else, also in a newly loaded document.
     void caretMoved();
     void textEdited();
-    // Other text came on screen: scrolled, resized or wrapped anew.
+    // Other text came on screen: scrolled, resized, wrapped anew, folded or unfolded.
     void viewMoved();
     void modifiedChanged(bool modified);
     // By the View menu's items or by Ctrl with the mouse wheel.
@@ -229,6 +229,8 @@ private:
                                            const std::function<bool(qint64)> &keepGoing) const;
     bool isWholeWord(const TextRange &range) const;
     void noticeSelection();
+    // Tells of other text on screen when a click or a command opened or closed a fold.
+    void noticeFolds();
     // Block and multiple selections are off: Cut, Copy, Paste, Delete and every insertion
     // know one range of text. What Alt+Shift+arrows or a drag with Alt (Ctrl on X11) would
     // make a block becomes the range from where it began to the caret.
@@ -258,6 +260,7 @@ private:
     HtmlLexer *m_lexer;
     Completion *m_completion = nullptr;
     mutable CountedColumn m_counted;
+    long m_linesToShow = 0; // with wrapped lines counted for each row, as last noticed
     QFont m_font;
     Selection m_lastSelection{0, 0};
     Encoding m_encoding = Encoding::Utf8;

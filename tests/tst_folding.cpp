@@ -123,11 +123,7 @@ void TestFolding::foldAllAndUnfoldAll()
     QCOMPARE(hiddenLines(area), QList<long>({1, 2, 3, 4, 5}));
     // A click on the first line's box opens the outermost element; the next stays folded.
     program.show();
-    const int x = int(area.SendScintilla(Sci::SCI_GETMARGINWIDTHN, 0UL)
-                      + area.SendScintilla(Sci::SCI_GETMARGINWIDTHN, 1UL)
-                      + area.SendScintilla(Sci::SCI_GETMARGINWIDTHN, 2UL) / 2);
-    const int y = int(area.SendScintilla(Sci::SCI_TEXTHEIGHT, 0UL) / 2);
-    QTest::mouseClick(area.viewport(), Qt::LeftButton, {}, QPoint(x, y));
+    program.clickFoldBox(0);
     QCOMPARE(hiddenLines(area), QList<long>({2, 3, 4}));
     program.trigger(QStringLiteral("mnuunfoldall"));
     QCOMPARE(hiddenLines(area), QList<long>());

@@ -68,6 +68,17 @@ void Program::show()
     static_cast<QsciScintilla *>(textArea())->SendScintilla(QsciScintilla::SCI_SETCARETPERIOD, 0);
 }
 
+void Program::clickFoldBox(int row)
+{
+    using Sci = QsciScintilla;
+    auto area = static_cast<Sci *>(textArea());
+    const long rowHeight = area->SendScintilla(Sci::SCI_TEXTHEIGHT, 0UL);
+    const int x = int(area->SendScintilla(Sci::SCI_GETMARGINWIDTHN, 0UL)
+                      + area->SendScintilla(Sci::SCI_GETMARGINWIDTHN, 1UL)
+                      + area->SendScintilla(Sci::SCI_GETMARGINWIDTHN, 2UL) / 2);
+    QTest::mouseClick(area->viewport(), Qt::LeftButton, {}, QPoint(x, int(rowHeight * row + rowHeight / 2)));
+}
+
 void Program::trigger(const QString &actionName)
 {
     auto action = form.findChild<QAction *>(actionName);

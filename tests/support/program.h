@@ -38,6 +38,8 @@ public:
     void trigger(const QString &actionName);
     void type(const QString &text);
     void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    // Clicks the folding box beside the row of the screen (counted from 0).
+    void clickFoldBox(int row);
     // Clicks the named button of the named window (the main window when empty).
     void click(const QString &button, const QString &window = {});
     QWidget *window(const QString &name);
