@@ -76,7 +76,8 @@ void Program::clickFoldBox(int row)
     const int x = int(area->SendScintilla(Sci::SCI_GETMARGINWIDTHN, 0UL)
                       + area->SendScintilla(Sci::SCI_GETMARGINWIDTHN, 1UL)
                       + area->SendScintilla(Sci::SCI_GETMARGINWIDTHN, 2UL) / 2);
-    QTest::mouseClick(area->viewport(), Qt::LeftButton, {}, QPoint(x, int(rowHeight * row + rowHeight / 2)));
+    const int y = int(rowHeight * row + rowHeight / 2);
+    QTest::mouseClick(area->viewport(), Qt::LeftButton, {}, QPoint(x, y));
 }
 
 void Program::trigger(const QString &actionName)
