@@ -735,9 +735,6 @@ std::vector<TextRange> Editor::marksOf(int indicator) const
 std::vector<TextRange> Editor::shownRanges() const
 {
     using Sci = QsciScintilla;
-    const auto send = [this](unsigned int message, unsigned long wParam = 0, long lParam = 0) {
-        return long(m_area->SendScintilla(message, wParam, lParam));
-    };
     const long firstShown = send(Sci::SCI_GETFIRSTVISIBLELINE);
     const long lastShown = firstShown + send(Sci::SCI_LINESONSCREEN);
     std::vector<TextRange> ranges;
@@ -774,6 +771,11 @@ std::vector<TextRange> Editor::shownRanges() const
     return ranges;
 }
 
+long Editor::send(unsigned int message, unsigned long wParam, long lParam) const
+{
+    return long(m_area->SendScintilla(message, wParam, lParam));
+}
+
 long Editor::positionAt(const QPoint &globalPos) const
 {
     const QPoint at = m_area->viewport()->mapFromGlobal(globalPos);
@@ -792,10 +794,7 @@ void Editor::markMisspelt(long from, long to, const std::vector<TextRange> &word
     // Only the marks that change are cleared or set: each change draws its text again, and
     // a check after every pause in typing mostly finds the screen's marks as they were.
     to = std::min(to, heldLength());
-    const auto send = [this](unsigned int message, unsigned long wParam, long lParam) {
-        return long(m_area->SendScintilla(message, wParam, lParam));
-    };
-    send(QsciScintilla::SCI_SETINDICATORCURRENT, spellingIndicator, 0);
+    send(QsciScintilla::SCI_SETINDICATORCURRENT, spellingIndicator);
     const auto holds = [](const std::vector<TextRange> &ranges, long start, long end) {
         return std::any_of(ranges.begin(), ranges.end(), [start, end](const TextRange &range) {
             return range.start == start && range.end == end;

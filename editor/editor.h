@@ -228,6 +228,8 @@ private:
     std::optional<TextRange> searchPattern(Needle &needle, long from, Start start,
                                            const std::function<bool(qint64)> &keepGoing) const;
     bool isWholeWord(const TextRange &range) const;
+    // A message to Scintilla whose answer is a number.
+    long send(unsigned int message, unsigned long wParam = 0, long lParam = 0) const;
     void noticeSelection();
     // Tells of other text on screen when a click or a command opened or closed a fold.
     void noticeFolds();
