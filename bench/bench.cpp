@@ -564,6 +564,9 @@ int main(int argc, char *argv[])
     QTemporaryDir dir;
     // The settings of a first start (line numbers on), never the developer's own.
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
+    // Nor the developer's data folder: a run cut short leaves its recovery copy there, and
+    // the next would wait for an answer to the offer to restore it.
+    qputenv("XDG_DATA_HOME", QFile::encodeName(dir.path()));
     Page page{QString::fromLocal8Bit(argv[1]), 0, {}};
     if (page.kind == QLatin1String("file")) {
         page.path = QString::fromLocal8Bit(argv[2]);
