@@ -58,6 +58,7 @@ private slots:
     void lineTakesTheRowsItIsDrawnIn();
     void jumpAheadOfTheLayout();
     void longLineEditedInTheMiddle();
+    void foldedLineShownAgainTakesItsRows();
     void computedPositionsAreMeasuredOnes_data();
     void computedPositionsAreMeasuredOnes();
 };
@@ -181,6 +182,24 @@ void TestWrap::longLineEditedInTheMiddle()
     program.key(Qt::Key_PageUp);
     program.key(Qt::Key_Backspace);
     checkRows();
+}
+
+// A wrapped line folded away takes no rows, and those it took once it is shown again.
+void TestWrap::foldedLineShownAgainTakesItsRows()
+{
+    Program program;
+    program.form.resize(640, 480);
+    program.show();
+    QWidget *area = program.textArea();
+    program.editor().setContents("<DIV>\n" + QByteArray("word ").repeated(300) + "\n</DIV>\nx",
+                                 Encoding::Utf8);
+    QTRY_VERIFY(rowsTaken(area, 1) > 1);
+    const long rows = rowsTaken(area, 1);
+    program.trigger(QStringLiteral("mnufoldall"));
+    QCOMPARE(rowsTaken(area, 1), 0L);
+    program.trigger(QStringLiteral("mnuunfoldall"));
+    QCOMPARE(rowsTaken(area, 1), rows);
+    QCOMPARE(rowsTaken(area, 1), drawnRows(area, 1));
 }
 
 void TestWrap::computedPositionsAreMeasuredOnes_data()
