@@ -32,8 +32,8 @@ public:
     void newDocument();
 
     // The fold level of a line whose end has the mark, or of the last line with what the
-    // styler ends in: the fewest open elements on the line, whether more are open at its
-    // end, and above Scintilla's bits what the next line starts with.
+    // styler ends in: the line's level, whether more elements are open at its end, and
+    // above Scintilla's bits what the next line starts with.
     static int foldLevel(const HtmlStyler::Resume &lineEnd);
 
 private:

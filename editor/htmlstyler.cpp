@@ -247,15 +247,17 @@ void HtmlStyler::endAttributeName()
         m_attribute = Kind::Plain;
 }
 
+// A line with an element's end tag belongs to its fold, unless another element opens on it
+// ("</DIV><DIV>"), whose fold the line then starts.
 void HtmlStyler::open()
 {
+    m_lowest = std::min(m_lowest, m_depth);
     m_depth = std::min(m_depth + 1, maxDepth);
 }
 
 void HtmlStyler::close()
 {
     m_depth = std::max(m_depth - 1, 0);
-    m_lowest = std::min(m_lowest, m_depth);
 }
 
 void HtmlStyler::style(const char *bytes, int size, int ahead, char *styles,

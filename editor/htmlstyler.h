@@ -21,8 +21,8 @@ public:
                  JsKeyword, JsTemplate, JsRegex };
 
     // What colouring needs to start somewhere: what the text stands in there (below 512),
-    // how many elements that fold are open (up to maxDepth), and the fewest that were
-    // since the start of the line.
+    // how many elements that fold are open (up to maxDepth), and the line's fold level: as
+    // many as were open at its start, or fewer where one opens after others closed on it.
     struct Resume
     {
         int state = 0;
