@@ -204,9 +204,14 @@ void HtmlLexer::setLevel(int line, int level, bool folded)
             m_refoldFrom = std::min(m_refoldFrom, line);
             m_refoldTo = std::max(m_refoldTo, line);
         }
+        const long changed = before ^ level;
         // A fold that starts or ends here starts open.
-        if ((before ^ level) & Sci::SC_FOLDLEVELHEADERFLAG)
+        if (changed & Sci::SC_FOLDLEVELHEADERFLAG)
             area->SendScintilla(Sci::SCI_SETFOLDEXPANDED, line, 1L);
+        if ((before | level) & Sci::SC_FOLDLEVELHEADERFLAG
+            && changed & (Sci::SC_FOLDLEVELHEADERFLAG | Sci::SC_FOLDLEVELNUMBERMASK))
+            m_refoldLevel = std::min({m_refoldLevel, int(before & Sci::SC_FOLDLEVELNUMBERMASK),
+                                      level & Sci::SC_FOLDLEVELNUMBERMASK});
     }
     area->SendScintilla(Sci::SCI_SETFOLDLEVEL, line, level);
 }
@@ -224,10 +229,15 @@ void HtmlLexer::setLevels(int first)
 void HtmlLexer::showStrayLines()
 {
     // The hidden lines among those whose levels changed that no closed fold holds now,
-    // as the folds around them tell, from the outermost around the first line in.
+    // as the folds around them tell, from the outermost around the first line in. A fold
+    // that started, ended or moved among them may hold, or have held, lines after them
+    // whose levels stay: an edit that puts a line end before a closed fold's first line
+    // leaves its closed state behind on the line that was first.
     QsciScintilla *area = editor();
     const long from = std::exchange(m_refoldFrom, INT_MAX);
     const long to = std::exchange(m_refoldTo, -1);
+    const int reach = std::exchange(m_refoldLevel, INT_MAX);
+    const long lines = area->SendScintilla(Sci::SCI_GETLINECOUNT);
     const auto levelAt = [area](long line) {
         return int(area->SendScintilla(Sci::SCI_GETFOLDLEVEL, line));
     };
@@ -238,9 +248,11 @@ void HtmlLexer::showStrayLines()
     for (long parent = area->SendScintilla(Sci::SCI_GETFOLDPARENT, from); parent >= 0;
          parent = area->SendScintilla(Sci::SCI_GETFOLDPARENT, parent))
         folds.insert(folds.begin(), {parent, levelAt(parent) & Sci::SC_FOLDLEVELNUMBERMASK});
-    for (long line = from; line <= to; ++line) {
+    for (long line = from; line < lines; ++line) {
         const int level = levelAt(line);
         const int number = level & Sci::SC_FOLDLEVELNUMBERMASK;
+        if (line > to && number <= reach)
+            break;
         while (!folds.empty() && folds.back().second >= number)
             folds.pop_back();
         if (!isShown(line)

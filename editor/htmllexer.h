@@ -78,6 +78,9 @@ private:
     bool m_hasMarks = false;
     int m_refoldFrom = INT_MAX;
     int m_refoldTo = -1;
+    // The lowest level of a fold that started, ended or moved among those lines: the lines
+    // after them it holds, or held, are looked at too.
+    int m_refoldLevel = INT_MAX;
     std::vector<HtmlStyler::Mark> m_marks;
     std::vector<int> m_levels;
 };

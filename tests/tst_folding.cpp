@@ -52,7 +52,8 @@ private slots:
     void editChangesTheLevelsAfter();
     void foldAllAndUnfoldAll();
     void foldingOffShowsEveryLine();
-    void aFoldAnEditUndoesOpens();
+    void noLineStaysHiddenWithoutAClosedFold_data();
+    void noLineStaysHiddenWithoutAClosedFold();
 };
 
 void TestFolding::levels_data()
@@ -142,18 +143,37 @@ void TestFolding::foldingOffShowsEveryLine()
     QCOMPARE(hiddenLines(area), QList<long>());
 }
 
-// A folded element that an edit above it turns into text opens, though the first line whose
-// level changed is another: no line stays hidden without a box beside it to show it.
-void TestFolding::aFoldAnEditUndoesOpens()
+// An edit about a closed fold leaves no line hidden without a box beside it to show it.
+void TestFolding::noLineStaysHiddenWithoutAClosedFold_data()
 {
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<int>("closed"); // the line whose fold is closed
+    QTest::addColumn<QList<long>>("hidden");
+    QTest::addColumn<QString>("typed"); // at the start of the first line
+    // The first line whose level changes is another.
+    QTest::newRow("an element turned into text above it")
+        << QByteArray("x\n<UL>\n<LI>u\n</UL>\n<DIV>\na\n</DIV>\nb") << 4
+        << QList<long>({5, 6}) << QStringLiteral("<IMG ALT=\"");
+    // The closed fold's first line moves down, its lines now in a fold that starts open.
+    QTest::newRow("a fold of its own before it")
+        << QByteArray("\n<HTML>\na") << 1 << QList<long>({2})
+        << QStringLiteral("\n<HEAD><X/\n");
+}
+
+void TestFolding::noLineStaysHiddenWithoutAClosedFold()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(int, closed);
+    QFETCH(QList<long>, hidden);
+    QFETCH(QString, typed);
     Program program;
-    program.editor().setBytes("x\n<UL>\n<LI>u\n</UL>\n<DIV>\na\n</DIV>\nb");
+    program.editor().setBytes(text);
     Sci &area = areaOf(program);
     levelsOf(area);
-    area.SendScintilla(Sci::SCI_FOLDLINE, 4UL, long(Sci::SC_FOLDACTION_CONTRACT));
-    QCOMPARE(hiddenLines(area), QList<long>({5, 6}));
+    area.SendScintilla(Sci::SCI_FOLDLINE, closed, long(Sci::SC_FOLDACTION_CONTRACT));
+    QCOMPARE(hiddenLines(area), hidden);
     program.editor().setCaret({1, 1});
-    program.editor().putSelectedText(QStringLiteral("<IMG ALT=\""));
+    program.editor().putSelectedText(typed);
     levelsOf(area);
     QCOMPARE(hiddenLines(area), QList<long>());
 }
