@@ -45,7 +45,8 @@ class TestFolding : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { initResources(); }
+    // Folding on, as at Quillet's first start, whatever a test before turned off.
+    void init() { QVERIFY(firstStart()); }
     void levels_data();
     void levels();
     void lineEndTypedIntoTheLastLine();

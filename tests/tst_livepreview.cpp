@@ -106,7 +106,7 @@ void TestLivePreview::initTestCase()
 void TestLivePreview::init()
 {
     // Every test starts as Quillet's first start, with the preview off.
-    QFile::remove(settingsFile());
+    QVERIFY(firstStart());
 }
 
 void TestLivePreview::drawnWhenTypingPauses()

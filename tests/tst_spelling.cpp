@@ -101,7 +101,7 @@ void TestSpelling::init()
 {
     FakeWorld::dictionaries = QStringList{m_dictionaries.path()};
     QFile::remove(userWordsFile());
-    QFile::remove(settingsFile());
+    QVERIFY(firstStart());
 }
 
 void TestSpelling::words_data()

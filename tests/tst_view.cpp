@@ -64,8 +64,7 @@ private slots:
 void TestView::init()
 {
     // Every test starts as Quillet's first start.
-    QFile::remove(settingsFile());
-    QVERIFY(QDir(settingsFile()).removeRecursively());
+    QVERIFY(firstStart());
 }
 
 void TestView::lineNumbersFitTheLastLine()

@@ -6,6 +6,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -42,6 +44,14 @@ QString settingsFile()
 {
     initResources();
     return Settings().location();
+}
+
+bool firstStart()
+{
+    const QString file = settingsFile();
+    QFile::remove(file);
+    QDir(file).removeRecursively();
+    return !QFileInfo::exists(file);
 }
 
 bool showsWhatItDraws(QWidget *widget)

@@ -83,3 +83,7 @@ bool showsWhatItDraws(QWidget *widget);
 // The settings file as the program keeps it for the test, which a test may damage; gone, it
 // is the first start.
 QString settingsFile();
+
+// Takes away the settings a test before kept, file or whatever stands in its place, so
+// that the next program made starts as Quillet's first start; false when they stay.
+bool firstStart();
