@@ -62,10 +62,13 @@ progid_key='HKLM\Software\Classes\Quillet.Document'
 extensions=".htm .html .shtml .tlp .js"
 
 # A registry key as reg prints it, one "    name    TYPE    data" line per value; nothing
-# for a missing key (reg prints its complaint about that on standard output).
+# for a missing key (reg prints its complaint about that on standard output). In the view
+# the setup program writes unless another is asked for: with 32-bit Wine installed, "wine"
+# runs the 32-bit reg, which sees the 32-bit view of a 64-bit prefix.
 key() {
-    local text
-    if text=$(wine reg query "$@" 2>/dev/null); then tr -d '\r' <<<"$text"; fi
+    local text view=
+    [ "$width" = 64 ] && [[ " $* " != *" /reg:"* ]] && view=/reg:64
+    if text=$(wine reg query "$@" $view 2>/dev/null); then tr -d '\r' <<<"$text"; fi
 }
 value() { sed -n "s/^    $2    REG_[A-Z_]*    //p" <<<"$1"; }
 file_types() {
